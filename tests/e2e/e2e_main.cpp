@@ -1,0 +1,28 @@
+// Entry of the end-to-end tests: --program= names the soundcfg.exe to drive.
+#include <gtest/gtest.h>
+
+#include <string.h>
+
+#include "driver.h"
+
+int main(int argc, char** argv)
+{
+    testing::InitGoogleTest(&argc, argv);
+    const char kProgramFlag[] = "--program=";
+    for (int i = 1; i < argc; ++i) {
+        if (strncmp(argv[i], kProgramFlag, sizeof kProgramFlag - 1) == 0)
+            g_programPath = Widen(argv[i] + sizeof kProgramFlag - 1);
+    }
+    if (g_programPath.empty()) {
+        fprintf(stderr, "usage: e2e_tests --program=PATH\\soundcfg.exe [gtest flags]\n");
+        return 2;
+    }
+    // A Unix path from the build: Wine's Z: drive is the Unix root.
+    if (g_programPath[0] == L'/') {
+        for (wchar_t& c : g_programPath)
+            if (c == L'/')
+                c = L'\\';
+        g_programPath = L"Z:" + g_programPath;
+    }
+    return RUN_ALL_TESTS();
+}
