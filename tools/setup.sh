@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(
-  cmake make g++ googletest
+  cmake make g++ googletest python3
   g++-mingw-w64-i686
   wine wine32:i386
   xvfb xauth xdotool x11-utils imagemagick

@@ -1,5 +1,6 @@
-// Waits up to 30 seconds for a dialog with the given caption to be shown;
-// exits 0 once it is, 1 if it never is. Lets scripts act once a window is up.
+// Waits up to 30 seconds for a dialog with the given caption to be shown, then
+// prints its frame as WIDTHxHEIGHT+X+Y and exits 0; exits 1 if it never shows.
+// Lets scripts act on a window once it is up.
 #include <windows.h>
 
 #include <stdio.h>
@@ -12,9 +13,14 @@ int wmain(int argc, wchar_t** argv)
     }
     for (int waited = 0; waited < 30000; waited += 50) {
         HWND window = FindWindowW(L"#32770", argv[1]);
-        if (window != NULL && IsWindowVisible(window))
+        RECT frame;
+        if (window != NULL && IsWindowVisible(window) && GetWindowRect(window, &frame)) {
+            printf("%ldx%ld+%ld+%ld\n", frame.right - frame.left, frame.bottom - frame.top, frame.left,
+                   frame.top);
             return 0;
+        }
         Sleep(50);
     }
+    fprintf(stderr, "wait_for_window: no window appeared\n");
     return 1;
 }

@@ -1,0 +1,235 @@
+// The dialog template and the icon, read back out of the built soundcfg.exe.
+#include "driver.h"
+
+#include <string.h>
+
+#include "../../resources/resource.h"
+
+namespace {
+
+const WORD kTraditionalChinese = MAKELANGID(LANG_CHINESE, SUBLANG_CHINESE_TRADITIONAL);
+
+// Walks a resource's bytes, keeping the alignment the formats ask for.
+class Reader {
+public:
+    Reader(const BYTE* data, size_t size) : start_(data), at_(data), end_(data + size) {}
+
+    template <typename T> T Read()
+    {
+        T value = T();
+        if (at_ + sizeof(T) > end_) {
+            overrun_ = true;
+            return value;
+        }
+        memcpy(&value, at_, sizeof(T));
+        at_ += sizeof(T);
+        return value;
+    }
+
+    std::wstring ReadString()
+    {
+        std::wstring text;
+        for (WCHAR c = Read<WCHAR>(); c != 0 && !overrun_; c = Read<WCHAR>())
+            text += c;
+        return text;
+    }
+
+    // A name or an ordinal: 0 for none, 0xFFFF then the number, or a string.
+    std::wstring ReadNameOrOrdinal()
+    {
+        WORD first = Read<WORD>();
+        if (first == 0)
+            return L"";
+        if (first == 0xFFFF)
+            return L"#" + std::to_wstring(Read<WORD>());
+        at_ -= sizeof(WORD);
+        return ReadString();
+    }
+
+    void AlignToDword() { at_ = start_ + ((at_ - start_ + 3) & ~static_cast<size_t>(3)); }
+    void Skip(size_t count) { at_ += count; }
+    bool overrun() const { return overrun_ || at_ > end_; }
+
+private:
+    const BYTE* start_;
+    const BYTE* at_;
+    const BYTE* end_;
+    bool overrun_ = false;
+};
+
+// The predefined classes a template may name by ordinal.
+std::wstring ClassName(const std::wstring& nameOrOrdinal)
+{
+    if (nameOrOrdinal == L"#128")
+        return L"button";
+    if (nameOrOrdinal == L"#130")
+        return L"static";
+    if (nameOrOrdinal == L"#133")
+        return L"combobox";
+    std::wstring lower = nameOrOrdinal;
+    for (wchar_t& c : lower)
+        c = static_cast<wchar_t>(towlower(c));
+    return lower;
+}
+
+class Resources : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        module_ = LoadLibraryExW(g_programPath.c_str(), NULL, LOAD_LIBRARY_AS_DATAFILE);
+        ASSERT_NE(nullptr, module_) << "cannot load " << Narrow(g_programPath) << " as data";
+    }
+    void TearDown() override
+    {
+        if (module_ != NULL)
+            FreeLibrary(module_);
+    }
+
+    // The bytes of one resource in Traditional Chinese, or fails the test.
+    Reader Load(LPCWSTR type, LPCWSTR name)
+    {
+        HRSRC found = FindResourceExW(module_, type, name, kTraditionalChinese);
+        EXPECT_NE(nullptr, found) << "resource not found in language 0x0404";
+        if (found == NULL)
+            return Reader(NULL, 0);
+        const BYTE* data = static_cast<const BYTE*>(LockResource(LoadResource(module_, found)));
+        return Reader(data, SizeofResource(module_, found));
+    }
+
+    std::vector<WORD> Languages(LPCWSTR type, LPCWSTR name)
+    {
+        std::vector<WORD> languages;
+        EnumResourceLanguagesW(module_, type, name, AddLanguage, reinterpret_cast<LONG_PTR>(&languages));
+        return languages;
+    }
+
+    size_t CountNames(LPCWSTR type)
+    {
+        size_t count = 0;
+        EnumResourceNamesW(module_, type, CountName, reinterpret_cast<LONG_PTR>(&count));
+        return count;
+    }
+
+    static BOOL CALLBACK AddLanguage(HMODULE, LPCWSTR, LPCWSTR, WORD language, LONG_PTR list)
+    {
+        reinterpret_cast<std::vector<WORD>*>(list)->push_back(language);
+        return TRUE;
+    }
+
+    static BOOL CALLBACK CountName(HMODULE, LPCWSTR, LPWSTR, LONG_PTR counter)
+    {
+        ++*reinterpret_cast<size_t*>(counter);
+        return TRUE;
+    }
+
+    HMODULE module_ = NULL;
+};
+
+struct ControlRow {
+    int id;
+    const wchar_t* className;
+    DWORD style;
+    short x, y, cx, cy;
+    const wchar_t* text;
+};
+
+const DWORD kChild = WS_CHILD | WS_VISIBLE;
+
+// Template order is also the tab order.
+const ControlRow kControls[] = {
+    {IDOK, L"button", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, 70, 98, 56, 14, L"\u78ba       \u5b9a"},
+    {IDC_STATIC, L"button", kChild | BS_GROUPBOX, 25, 15, 59, 73, L"\u97f3\u6a02\u8a2d\u5b9a"},
+    {IDC_MUSIC_ON, L"button", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 32, 30, 46, 10, L"\u97f3\u6a02 ON"},
+    {IDC_MUSIC_OFF, L"button", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 32, 44, 44, 10, L"\u97f3\u6a02 OFF"},
+    {IDC_STATIC, L"button", kChild | BS_GROUPBOX, 108, 15, 60, 73, L"\u97f3\u6548\u8a2d\u5b9a"},
+    {IDC_SOUND_ON, L"button", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 114, 30, 46, 10, L"\u97f3\u6548 ON"},
+    {IDC_SOUND_OFF, L"button", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 114, 45, 46, 10, L"\u97f3\u6548 OFF"},
+    {IDC_IO_PORT, L"combobox",
+     kChild | CBS_DROPDOWN | CBS_AUTOHSCROLL | CBS_SORT | WS_VSCROLL | WS_TABSTOP, 32, 70, 48, 30, L""},
+    {IDC_STATIC, L"static", kChild | SS_LEFT | WS_GROUP, 32, 57, 37, 8, L"I/O PORT"},
+    {IDC_STATIC, L"static", kChild | SS_LEFT | WS_GROUP, 114, 57, 15, 8, L"IRQ"},
+    {IDC_IRQ, L"combobox", kChild | CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP, 114, 70, 48, 30,
+     L""},
+};
+
+TEST_F(Resources, DialogTemplateIsExactlyAsLaidOut)
+{
+    EXPECT_EQ(std::vector<WORD>{kTraditionalChinese}, Languages(RT_DIALOG, L"IDD_XMS"));
+    EXPECT_EQ(1u, CountNames(RT_DIALOG)) << "the program has one dialog";
+
+    Reader reader = Load(RT_DIALOG, L"IDD_XMS");
+    EXPECT_EQ(1, reader.Read<WORD>()) << "dlgVer";
+    ASSERT_EQ(0xFFFF, reader.Read<WORD>()) << "signature: not a DIALOGEX template";
+    EXPECT_EQ(0u, reader.Read<DWORD>()) << "helpID";
+    EXPECT_EQ(0u, reader.Read<DWORD>()) << "extended style";
+    EXPECT_EQ(static_cast<DWORD>(WS_POPUP | WS_CAPTION | DS_MODALFRAME | DS_SETFONT), reader.Read<DWORD>())
+        << "dialog style (no WS_SYSMENU, so no close box)";
+    WORD controlCount = reader.Read<WORD>();
+    ASSERT_EQ(sizeof kControls / sizeof kControls[0], controlCount) << "number of controls";
+    EXPECT_EQ(100, reader.Read<short>()) << "dialog x";
+    EXPECT_EQ(50, reader.Read<short>()) << "dialog y";
+    EXPECT_EQ(196, reader.Read<short>()) << "dialog width";
+    EXPECT_EQ(126, reader.Read<short>()) << "dialog height";
+    EXPECT_EQ(L"", reader.ReadNameOrOrdinal()) << "menu";
+    EXPECT_EQ(L"", reader.ReadNameOrOrdinal()) << "window class";
+    EXPECT_EQ(kDialogCaption, reader.ReadString()) << "caption";
+    EXPECT_EQ(12, reader.Read<WORD>()) << "font size";
+    reader.Read<WORD>();  // weight
+    EXPECT_EQ(0, reader.Read<BYTE>()) << "italic";
+    reader.Read<BYTE>();  // character set
+    EXPECT_EQ(L"\u65b0\u7d30\u660e\u9ad4", reader.ReadString()) << "font name";
+
+    for (const ControlRow& expected : kControls) {
+        std::string label = "control " + std::to_string(&expected - kControls + 1) + " (id " +
+                            std::to_string(expected.id) + ")";
+        reader.AlignToDword();
+        EXPECT_EQ(0u, reader.Read<DWORD>()) << label << ": helpID";
+        EXPECT_EQ(0u, reader.Read<DWORD>()) << label << ": extended style";
+        EXPECT_EQ(expected.style, reader.Read<DWORD>()) << label << ": style";
+        EXPECT_EQ(expected.x, reader.Read<short>()) << label << ": x";
+        EXPECT_EQ(expected.y, reader.Read<short>()) << label << ": y";
+        EXPECT_EQ(expected.cx, reader.Read<short>()) << label << ": width";
+        EXPECT_EQ(expected.cy, reader.Read<short>()) << label << ": height";
+        EXPECT_EQ(static_cast<DWORD>(expected.id), reader.Read<DWORD>()) << label << ": id";
+        EXPECT_EQ(expected.className, ClassName(reader.ReadNameOrOrdinal())) << label << ": class";
+        EXPECT_EQ(expected.text, reader.ReadNameOrOrdinal()) << label << ": text";
+        WORD extraCount = reader.Read<WORD>();
+        EXPECT_EQ(0, extraCount) << label << ": creation data";
+        reader.Skip(extraCount);
+    }
+    EXPECT_FALSE(reader.overrun()) << "the template ends before its last control";
+}
+
+TEST_F(Resources, IconIsOne32By32ImageWith256ColoursAndAMask)
+{
+    EXPECT_EQ(1u, CountNames(RT_GROUP_ICON)) << "icon groups";
+    EXPECT_EQ(std::vector<WORD>{kTraditionalChinese},
+              Languages(RT_GROUP_ICON, MAKEINTRESOURCEW(IDI_SOUNDCFG)));
+    EXPECT_EQ(IDI_SOUNDCFG, 108);
+
+    Reader group = Load(RT_GROUP_ICON, MAKEINTRESOURCEW(IDI_SOUNDCFG));
+    EXPECT_EQ(0, group.Read<WORD>()) << "reserved";
+    EXPECT_EQ(1, group.Read<WORD>()) << "type: icon";
+    ASSERT_EQ(1, group.Read<WORD>()) << "images in the group";
+    EXPECT_EQ(32, group.Read<BYTE>()) << "width";
+    EXPECT_EQ(32, group.Read<BYTE>()) << "height";
+    EXPECT_EQ(0, group.Read<BYTE>()) << "colour count (0 means 256)";
+    group.Read<BYTE>();
+    EXPECT_EQ(1, group.Read<WORD>()) << "planes";
+    EXPECT_EQ(8, group.Read<WORD>()) << "bits per pixel";
+    DWORD imageSize = group.Read<DWORD>();
+    WORD imageId = group.Read<WORD>();
+    ASSERT_FALSE(group.overrun());
+
+    EXPECT_EQ(std::vector<WORD>{kTraditionalChinese}, Languages(RT_ICON, MAKEINTRESOURCEW(imageId)));
+    Reader image = Load(RT_ICON, MAKEINTRESOURCEW(imageId));
+    EXPECT_EQ(40u, image.Read<DWORD>()) << "BITMAPINFOHEADER size";
+    EXPECT_EQ(32, image.Read<LONG>()) << "bitmap width";
+    EXPECT_EQ(64, image.Read<LONG>()) << "bitmap height: colour image and mask";
+    EXPECT_EQ(1, image.Read<WORD>()) << "bitmap planes";
+    EXPECT_EQ(8, image.Read<WORD>()) << "bitmap bits per pixel";
+    // Header, 256-colour palette, 32x32 bytes of colour, 32 rows of 4 mask bytes.
+    EXPECT_EQ(40u + 256 * 4 + 32 * 32 + 32 * 4, imageSize) << "image size with its mask";
+}
+
+}  // namespace

@@ -1,0 +1,18 @@
+#!/usr/bin/env bash
+# Saves a screenshot of the dialog as Wine draws it and checks that the run
+# behind it wrote the default record; the picture itself is for people to look at.
+set -euo pipefail
+tools=$(dirname "$0")/../../tools
+source "$tools/wine-env.sh"
+screenshot=$BUILD_DIR/dialog-screenshot.png
+
+output=$(bash "$tools/demo.sh" "$screenshot")
+echo "$output"
+grep -q '>522000000<' <<<"$output"
+grep -q '>522000<' <<<"$output"
+
+# A blank or one-colour capture means the dialog was not drawn.
+colours=$(identify -format '%k' "$screenshot")
+size=$(identify -format '%wx%h' "$screenshot")
+echo "screenshot $size with $colours colours"
+[ "$colours" -gt 8 ]

@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Runs soundcfg on the demo install directory in the current display, then
+# prints what it wrote. Given a file name, it saves a screenshot of the dialog
+# there and presses OK with a real key press instead of waiting for the player.
+# The caller keeps the wineserver running.
+set -euo pipefail
+source "$(dirname "$0")/wine-env.sh"
+screenshot=${1:-}
+
+demo=$BUILD_DIR/demo-install
+mkdir -p "$demo/pyma" "$demo/pym2"
+rm -f "$demo/pyma/setup.sav" "$demo/pym2/setup.sav"
+wine reg add 'HKEY_USERS\.Default\software\quillmar\veltrin' /v veltrin /t REG_SZ \
+  /d "$(winepath -w "$demo")" /f >/dev/null 2>&1
+echo "demo install directory: $demo"
+
+if [ -z "$screenshot" ]; then
+  wine "$BUILD_DIR/soundcfg.exe"
+else
+  wine "$BUILD_DIR/soundcfg.exe" &
+  program=$!
+  frame=$(wine "$BUILD_DIR/wait_for_window.exe" "Orvanta設定程式" | tr -d '\r')
+  sleep 1
+  import -window root -crop "$frame" +repage "$screenshot"
+  echo "screenshot: $screenshot"
+  # Enter presses the default button, OK.
+  xdotool key Return
+  wait "$program"
+fi
+
+for file in "$demo/pyma/setup.sav" "$demo/pym2/setup.sav"; do
+  echo "$file:"
+  if [ -f "$file" ]; then od -A d -t x1z "$file"; else echo "  (not written)"; fi
+done
