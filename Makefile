@@ -3,14 +3,13 @@
 export BUILD_DIR := $(CURDIR)/build
 MAKEFLAGS += --no-print-directory
 
-.PHONY: setup build prefix run test clean
+.PHONY: setup build prefix analyze run test clean
 
 setup:
 	@bash tools/setup.sh
 
 build: setup
-	@cmake -S . -B $(BUILD_DIR) -DCMAKE_TOOLCHAIN_FILE=$(CURDIR)/cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
-	@cmake --build $(BUILD_DIR) -j2
+	@bash tools/build.sh
 
 prefix: setup
 	@bash tools/wine-prefix.sh
@@ -18,7 +17,10 @@ prefix: setup
 run: build prefix
 	@bash tools/run-demo.sh
 
-test: build prefix
+analyze: build
+	@bash tools/analyze.sh
+
+test: build prefix analyze
 	@bash tools/run-tests.sh
 
 clean:

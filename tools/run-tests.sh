@@ -14,3 +14,5 @@ trap 'wineserver -k' EXIT
 # a test would inherit its output pipe and keep ctest waiting for it to close.
 wine cmd /c exit </dev/null >/dev/null 2>&1
 ctest --test-dir "$BUILD_DIR" --output-on-failure "$@"
+# The unit tests again, natively, under AddressSanitizer and UBSan.
+ctest --test-dir "$BUILD_DIR/native" --output-on-failure "$@"

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ googletest python3
-  g++-mingw-w64-i686
+  g++-mingw-w64-i686 clang clang-tidy cppcheck
   wine wine32:i386
   xvfb xauth xdotool x11-utils imagemagick
   locales fonts-wqy-microhei

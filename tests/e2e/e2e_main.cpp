@@ -3,6 +3,8 @@
 
 #include <string.h>
 
+#include <algorithm>
+
 #include "driver.h"
 
 int main(int argc, char** argv)
@@ -19,9 +21,7 @@ int main(int argc, char** argv)
     }
     // A Unix path from the build: Wine's Z: drive is the Unix root.
     if (g_programPath[0] == L'/') {
-        for (wchar_t& c : g_programPath)
-            if (c == L'/')
-                c = L'\\';
+        std::replace(g_programPath.begin(), g_programPath.end(), L'/', L'\\');
         g_programPath = L"Z:" + g_programPath;
     }
     return RUN_ALL_TESTS();

@@ -1,6 +1,7 @@
 // Joining the install directory and a setup file's sub-path.
 #include <gtest/gtest.h>
 
+#include <stdio.h>
 #include <string.h>
 
 #include "../../app/path_join.h"
@@ -44,7 +45,7 @@ TEST(PathJoin, SeparatorDependsOnLastCharacterInBig5)
 {
     for (const JoinCase& c : kJoinCases) {
         char path[256] = {};
-        strcpy(path, c.directory);
+        snprintf(path, sizeof path, "%s", c.directory);
         EXPECT_TRUE(AppendPathComponent(path, sizeof path, "pyma\\setup.sav", Big5LeadByte)) << c.label;
         EXPECT_STREQ(c.expected, path) << c.label;
     }

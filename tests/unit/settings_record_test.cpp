@@ -21,16 +21,16 @@ struct CopyCase {
     const char* label;
     const char* irqText;
     const char* portText;
-    std::string expected;
+    char expected[4];  // irq, then ioPort
 };
 
 const CopyCase kCopyCases[] = {
-    {"list entries", "9", "330", std::string("9330", 4)},
-    {"exact letters", "A", "x7z", std::string("Ax7z", 4)},
-    {"port two characters", "7", "21", std::string("721\0", 4)},
-    {"port one character", "7", "3", std::string("73\0\0", 4)},
-    {"empty texts", "", "", std::string("\0\0\0\0", 4)},
-    {"longer texts cut", "79", "12345", std::string("7123", 4)},
+    {"list entries", "9", "330", {'9', '3', '3', '0'}},
+    {"exact letters", "A", "x7z", {'A', 'x', '7', 'z'}},
+    {"port two characters", "7", "21", {'7', '2', '1', '\0'}},
+    {"port one character", "7", "3", {'7', '3', '\0', '\0'}},
+    {"empty texts", "", "", {'\0', '\0', '\0', '\0'}},
+    {"longer texts cut", "79", "12345", {'7', '1', '2', '3'}},
 };
 
 TEST(SettingsRecord, CopyRuleTakesLeadingBytesAndPadsWithNul)
@@ -39,7 +39,7 @@ TEST(SettingsRecord, CopyRuleTakesLeadingBytesAndPadsWithNul)
         SettingsRecord record = kDefaultSettingsRecord;
         SetIrqFromText(record, c.irqText);
         SetPortFromText(record, c.portText);
-        EXPECT_EQ(c.expected + "00000", Bytes(record)) << c.label;
+        EXPECT_EQ(std::string(c.expected, 4) + "00000", Bytes(record)) << c.label;
     }
 }
 

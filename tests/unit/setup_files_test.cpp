@@ -35,7 +35,7 @@ protected:
     {
         std::string text = path.string();
         ASSERT_LT(text.size(), sizeof buffer);
-        strcpy(buffer, text.c_str());
+        memcpy(buffer, text.c_str(), text.size() + 1);
     }
 
     static std::string ReadBytes(const char* path)
