@@ -3,7 +3,7 @@
 export BUILD_DIR := $(CURDIR)/build
 MAKEFLAGS += --no-print-directory
 
-.PHONY: setup build prefix analyze run test clean
+.PHONY: setup build prefix analyze run test bench clean
 
 setup:
 	@bash tools/setup.sh
@@ -22,6 +22,9 @@ analyze: build
 
 test: build prefix analyze
 	@bash tools/run-tests.sh
+
+bench: build prefix
+	@bash tools/bench.sh
 
 clean:
 	rm -rf $(BUILD_DIR)

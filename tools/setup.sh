@@ -6,7 +6,7 @@ packages=(
   cmake make g++ googletest python3
   g++-mingw-w64-i686 clang clang-tidy cppcheck
   wine wine32:i386
-  xvfb xauth xdotool x11-utils imagemagick
+  xvfb xauth xdotool x11-utils imagemagick strace
   locales fonts-wqy-microhei
 )
 
