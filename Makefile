@@ -3,7 +3,7 @@
 export BUILD_DIR := $(CURDIR)/build
 MAKEFLAGS += --no-print-directory
 
-.PHONY: setup build prefix analyze run test bench clean
+.PHONY: setup build prefix analyze run test bench fuzz clean
 
 setup:
 	@bash tools/setup.sh
@@ -25,6 +25,11 @@ test: build prefix analyze
 
 bench: build prefix
 	@bash tools/bench.sh
+
+# A longer fuzzing run: FUZZ_SECONDS for each fuzzer.
+FUZZ_SECONDS ?= 600
+fuzz: build
+	@bash tools/fuzz.sh $(FUZZ_SECONDS)
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -10,9 +10,11 @@ cd "$source"
 # tests as the native build does.
 clang-tidy --quiet -p "$build/clang" app/*.cpp settings/*.cpp dialog/*.cpp tools/wait_for_window.cpp
 clang-tidy --quiet -p "$build/native" tests/unit/*.cpp
+clang-tidy --quiet -p "$build/fuzz" fuzz/*.cpp
 echo "clang-tidy: no findings"
 
 cppcheck --quiet --error-exitcode=1 --inline-suppr --std=c++17 --language=c++ \
   --enable=warning,style,performance,portability --library=windows --library=googletest \
-  -D_WIN32 -I resources app settings dialog tools/wait_for_window.cpp tests/unit tests/e2e
+  -D_WIN32 -I resources app settings dialog tools/wait_for_window.cpp \
+  tests/unit tests/e2e fuzz bench
 echo "cppcheck: no findings"

@@ -4,7 +4,7 @@ set -euo pipefail
 
 packages=(
   cmake make g++ googletest python3
-  g++-mingw-w64-i686 clang clang-tidy cppcheck
+  g++-mingw-w64-i686 clang clang-tidy cppcheck libclang-rt-14-dev
   wine wine32:i386
   xvfb xauth xdotool x11-utils imagemagick strace
   locales fonts-wqy-microhei

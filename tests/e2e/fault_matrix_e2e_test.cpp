@@ -1,0 +1,481 @@
+// Faults and bad input, case by case, on the real program: what reaches the
+// disk, what the player is told, and the exit code. Each case also writes a
+// row (case, expected, seen) to the file named by SOUNDCFG_MATRIX, from which
+// the test run builds docs/fault-matrix.md.
+#include "driver.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+
+#include "../../resources/resource.h"
+
+namespace {
+
+const std::wstring kRegistryMissing =
+    L"\u627e\u4e0d\u5230\u8a3b\u518a\u7684\u8cc7\u8a0a,\u6b64\u7a0b\u5f0f\u7121\u6cd5\u57f7\u884c!!";
+const std::wstring kSaveFailed = L"\u7121\u6cd5\u5beb\u5165\u8a2d\u5b9a\u6a94:";
+const char kDefaultRecord[] = "522000000";
+
+// What one run left behind, in words that read the same on every machine.
+struct Outcome {
+    std::string pyma = kDefaultRecord;
+    std::string pym2 = std::string(kDefaultRecord, 6);
+    std::wstring message;  // empty: no message box
+    bool dialogShown = true;
+    std::string note;      // what a case checked along the way
+};
+
+const char kAbsent[] = "(absent)";
+
+std::string Utf8(const std::wstring& wide)
+{
+    int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), NULL, 0,
+                                     NULL, NULL);
+    std::string text(length, '\0');
+    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &text[0], length, NULL,
+                        NULL);
+    return text;
+}
+
+// Printable bytes as they are, the others as <hex>.
+std::string ShowBytes(const std::string& bytes)
+{
+    if (bytes == kAbsent)
+        return bytes;
+    std::string shown = "\"";
+    for (unsigned char c : bytes) {
+        char hex[8];
+        snprintf(hex, sizeof hex, "<%02X>", c);
+        shown += c >= 0x20 && c < 0x7F && c != '<' ? std::string(1, static_cast<char>(c)) : hex;
+    }
+    return shown + "\"";
+}
+
+std::string Describe(const Outcome& outcome)
+{
+    std::string text = "pyma " + ShowBytes(outcome.pyma) + "; pym2 " + ShowBytes(outcome.pym2) + "; ";
+    text += outcome.dialogShown ? "dialog" : "no dialog";
+    text += outcome.message.empty() ? "; no message" : "; message \"" + Utf8(outcome.message) + "\"";
+    if (!outcome.note.empty())
+        text += "; " + outcome.note;
+    return text + "; exit 0";
+}
+
+// Each check writes its row; tests compare the message with run-specific paths removed.
+#define CHECK_OUTCOME(expected, seen)          \
+    do {                                       \
+        Outcome shown = (seen);                \
+        shown.message = InTable(shown.message); \
+        Check((expected), shown);              \
+    } while (0)
+
+class FaultMatrix : public SoundcfgTest {
+protected:
+    void SetUp() override
+    {
+        SoundcfgTest::SetUp();
+        files_ = install_;
+    }
+
+    // Runs the program to its end: `act` works the dialog, then Enter presses
+    // OK; a message box, if one comes, is read and dismissed with Enter.
+    Outcome Run(const std::function<void(HWND, Outcome&)>& act = nullptr)
+    {
+        Outcome seen;
+        program_.emplace(workingDirectory_.empty() ? install_ : workingDirectory_);
+        HWND dialog = NULL;
+        HWND box = NULL;
+        WaitUntil([&] {
+            dialog = program_->FindTopWindow(kDialogCaption);
+            box = program_->FindTopWindow(kErrorCaption);
+            return dialog != NULL || box != NULL;
+        }, 15000);
+        seen.dialogShown = dialog != NULL;
+        if (dialog != NULL && box == NULL) {
+            BringToFront(dialog);
+            if (act)
+                act(dialog, seen);
+            BringToFront(dialog);
+            PressKey(VK_RETURN);
+            WaitUntil([&] {
+                box = program_->FindTopWindow(kErrorCaption);
+                return box != NULL || program_->WaitForExit(0) != STILL_ACTIVE;
+            });
+        }
+        if (box != NULL) {
+            seen.message = MessageBoxText(box);
+            BringToFront(box);
+            PressKey(VK_RETURN);
+        }
+        DWORD exitCode = program_->WaitForExit();
+        if (exitCode != 0)
+            seen.note += "exit code " + std::to_string(exitCode);
+        seen.pyma = ReadFileBytes(files_ + L"\\pyma\\setup.sav").value_or(kAbsent);
+        seen.pym2 = ReadFileBytes(files_ + L"\\pym2\\setup.sav").value_or(kAbsent);
+        return seen;
+    }
+
+    // The expected outcome and the seen one must read the same; both go in the table.
+    void Check(const Outcome& expected, const Outcome& seen)
+    {
+        std::string expectedText = Describe(expected);
+        std::string seenText = Describe(seen);
+        EXPECT_EQ(expectedText, seenText);
+        Record(expectedText, seenText);
+    }
+
+    void Skip(const std::string& expected, const std::string& reason)
+    {
+        Record(expected, "SKIP: " + reason);
+        GTEST_SKIP() << reason;
+    }
+
+    // Paths differ from run to run; the table names them from the install directory.
+    std::wstring InTable(std::wstring message) const
+    {
+        for (size_t at; (at = message.find(files_)) != std::wstring::npos;)
+            message.replace(at, files_.size(), L"<dir>");
+        for (size_t at; (at = message.find(L"\n")) != std::wstring::npos;)
+            message.replace(at, 1, L" / ");
+        return message;
+    }
+
+    void MakeSubDirectories(const std::wstring& directory)
+    {
+        CreateDirectoryW(directory.c_str(), NULL);
+        CreateDirectoryW((directory + L"\\pyma").c_str(), NULL);
+        CreateDirectoryW((directory + L"\\pym2").c_str(), NULL);
+        files_ = directory;
+    }
+
+    // A protected pyma file must be normal once the dialog is up, before any input.
+    void CheckProtectedFileIsMadeWritable(DWORD attribute)
+    {
+        std::wstring pyma = files_ + L"\\pyma\\setup.sav";
+        WriteFileBytes(pyma, "old");
+        ASSERT_TRUE(SetFileAttributesW(pyma.c_str(), attribute));
+        ASSERT_EQ(attribute, GetFileAttributesW(pyma.c_str()) & attribute);
+        Outcome expected;
+        expected.note = "normal before any input";
+        CHECK_OUTCOME(expected, Run([&](HWND, Outcome& seen) {
+            bool normal = (GetFileAttributesW(pyma.c_str()) & attribute) == 0;
+            seen.note = normal ? "normal before any input" : "still protected at start";
+        }));
+    }
+
+    std::wstring files_;             // where the case's setup files lie
+    std::wstring workingDirectory_;  // the program's; the install directory unless set
+
+private:
+    void Record(const std::string& expected, const std::string& seen)
+    {
+        const char* matrix = getenv("SOUNDCFG_MATRIX");
+        if (matrix == NULL)
+            return;
+        const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+        FILE* file = fopen(matrix, "ab");
+        ASSERT_NE(nullptr, file) << matrix;
+        std::wstring where = files_.find(install_) == 0 ? L"." + files_.substr(install_.size()) : files_;
+        fprintf(file, "%s\t%s\t%s\t%s\t%s\n", test->name(), Utf8(where).c_str(), expected.c_str(),
+                seen.c_str(), expected == seen ? "holds" : "FAILS");
+        fclose(file);
+    }
+};
+
+// Registry ------------------------------------------------------------------
+
+TEST_F(FaultMatrix, RegistryKeyMissing)
+{
+    RemoveInstallKey();
+    Outcome expected;
+    expected.pyma = expected.pym2 = kAbsent;
+    expected.dialogShown = false;
+    expected.message = kRegistryMissing;
+    CHECK_OUTCOME(expected, Run());
+}
+
+TEST_F(FaultMatrix, RegistryValueMissingGivesPathsInTheWorkingDirectory)
+{
+    CreateInstallKeyWithoutValue();
+    CHECK_OUTCOME(Outcome(), Run());
+}
+
+TEST_F(FaultMatrix, RegistryValueEmptyGivesPathsInTheWorkingDirectory)
+{
+    SetInstallDirectory("");
+    CHECK_OUTCOME(Outcome(), Run());
+}
+
+TEST_F(FaultMatrix, RegistryValueOf64BytesWithoutNulIsTheWholeDirectory)
+{
+    std::string directory = Narrow(install_) + "\\";
+    directory += std::string(64 - directory.size(), 'd');
+    MakeSubDirectories(Widen(directory));
+    // As REG_BINARY: Wine stores REG_SZ as Unicode and its ANSI query then
+    // wants room for a terminator that the data never had.
+    SetInstallValue(directory.data(), 64, REG_BINARY);
+    CHECK_OUTCOME(Outcome(), Run());
+}
+
+TEST_F(FaultMatrix, RegistryValueLongerThan64BytesGivesPathsInTheWorkingDirectory)
+{
+    SetInstallDirectory(Narrow(install_) + "\\" + std::string(80, 'x'));
+    CHECK_OUTCOME(Outcome(), Run());
+}
+
+TEST_F(FaultMatrix, RegistryValueOfTypeBinaryIsTakenAsText)
+{
+    std::string directory = Narrow(install_);
+    SetInstallValue(directory.c_str(), static_cast<DWORD>(directory.size() + 1), REG_BINARY);
+    CHECK_OUTCOME(Outcome(), Run());
+}
+
+TEST_F(FaultMatrix, RegistryValueOfTypeDwordIsTakenAsText)
+{
+    // 0x00000041 is the bytes 41 00 00 00: the relative directory "A".
+    DWORD value = 0x41;
+    SetInstallValue(&value, sizeof value, REG_DWORD);
+    MakeSubDirectories(install_ + L"\\A");
+    CHECK_OUTCOME(Outcome(), Run());
+}
+
+TEST_F(FaultMatrix, RegistryValueOfTypeExpandSzIsNotExpanded)
+{
+    std::string directory = "%SOUNDCFG_NOT_EXPANDED%";
+    SetInstallValue(directory.c_str(), static_cast<DWORD>(directory.size() + 1), REG_EXPAND_SZ);
+    MakeSubDirectories(install_ + L"\\%SOUNDCFG_NOT_EXPANDED%");
+    CHECK_OUTCOME(Outcome(), Run());
+}
+
+TEST_F(FaultMatrix, InstallDirectoryEndingInBackslash)
+{
+    SetInstallDirectory(Narrow(install_) + "\\");
+    CHECK_OUTCOME(Outcome(), Run());
+}
+
+TEST_F(FaultMatrix, InstallDirectoryEndingInSlash)
+{
+    SetInstallDirectory(Narrow(install_) + "/");
+    CHECK_OUTCOME(Outcome(), Run());
+}
+
+TEST_F(FaultMatrix, InstallDirectoryEndingInBig5CharacterWithTrailByte5C)
+{
+    // 功 is A5 5C in code page 950.
+    MakeSubDirectories(install_ + L"\\\u529f");
+    SetInstallDirectory(Narrow(files_));
+    workingDirectory_ = install_ + L"\\pyma";  // so a wrong join cannot land by accident
+    CHECK_OUTCOME(Outcome(), Run());
+}
+
+TEST_F(FaultMatrix, InstallDirectoryWithSpacesAndChinese)
+{
+    // Orvanta 遊戲 資料
+    MakeSubDirectories(install_ + L"\\Orvanta \u904a\u6232 \u8cc7\u6599");
+    SetInstallDirectory(Narrow(files_));
+    CHECK_OUTCOME(Outcome(), Run());
+}
+
+// Files ---------------------------------------------------------------------
+
+TEST_F(FaultMatrix, ReadOnlyFileIsMadeWritableAtStart)
+{
+    CheckProtectedFileIsMadeWritable(FILE_ATTRIBUTE_READONLY);
+}
+
+TEST_F(FaultMatrix, HiddenFileIsMadeNormalAtStart)
+{
+    CheckProtectedFileIsMadeWritable(FILE_ATTRIBUTE_HIDDEN);
+}
+
+TEST_F(FaultMatrix, SystemFileIsMadeNormalAtStart)
+{
+    CheckProtectedFileIsMadeWritable(FILE_ATTRIBUTE_SYSTEM);
+}
+
+TEST_F(FaultMatrix, LongerOldFilesAreTruncatedToTheRecord)
+{
+    WriteFileBytes(files_ + L"\\pyma\\setup.sav", std::string(300, 'z'));
+    WriteFileBytes(files_ + L"\\pym2\\setup.sav", std::string(300, 'z'));
+    CHECK_OUTCOME(Outcome(), Run());
+}
+
+TEST_F(FaultMatrix, MissingPym2DirectoryIsSkippedSilently)
+{
+    RemoveTree(files_ + L"\\pym2");
+    Outcome expected;
+    expected.pym2 = kAbsent;
+    CHECK_OUTCOME(expected, Run());
+}
+
+TEST_F(FaultMatrix, Pym2HeldOpenWithoutSharingIsNamedInAMessage)
+{
+    std::wstring pym2 = files_ + L"\\pym2\\setup.sav";
+    WriteFileBytes(pym2, "old pym2");
+    HANDLE held = CreateFileW(pym2.c_str(), GENERIC_READ | GENERIC_WRITE, 0, NULL, OPEN_EXISTING, 0, NULL);
+    ASSERT_NE(INVALID_HANDLE_VALUE, held);
+    Outcome seen = Run();
+    CloseHandle(held);
+    seen.pym2 = ReadFileBytes(pym2).value_or(kAbsent);
+
+    Outcome expected;
+    expected.pym2 = "old pym2";
+    expected.message = kSaveFailed + L" / <dir>\\pym2\\setup.sav";
+    CHECK_OUTCOME(expected, seen);
+}
+
+TEST_F(FaultMatrix, DirectoryNamedSetupSavIsNamedInAMessage)
+{
+    ASSERT_TRUE(CreateDirectoryW((files_ + L"\\pym2\\setup.sav").c_str(), NULL));
+    Outcome expected;
+    expected.pym2 = kAbsent;
+    expected.message = kSaveFailed + L" / <dir>\\pym2\\setup.sav";
+    CHECK_OUTCOME(expected, Run());
+}
+
+TEST_F(FaultMatrix, FullDiskIsNamedInAMessage)
+{
+    Outcome expected;
+    expected.pyma = expected.pym2 = "";
+    expected.message = kSaveFailed + L" / <dir>\\pyma\\setup.sav / <dir>\\pym2\\setup.sav";
+    // The test run mounts a tiny file system, already full, with both sub-directories.
+    const char* fullDisk = getenv("SOUNDCFG_FULL_DISK");
+    if (fullDisk == NULL || *fullDisk == '\0') {
+        const char* why = getenv("SOUNDCFG_FULL_DISK_SKIP");
+        Skip(Describe(expected), why != NULL ? why : "no full file system was prepared");
+        return;
+    }
+    files_ = Widen(fullDisk);
+    SetInstallDirectory(fullDisk);
+    CHECK_OUTCOME(expected, Run());
+}
+
+// Input ---------------------------------------------------------------------
+
+void TypeIntoCombo(HWND dialog, int comboId, const std::wstring& text)
+{
+    SelectComboText(dialog, comboId);
+    if (text.empty())
+        PressKey(VK_DELETE);
+    else
+        TypeText(text);
+    WaitUntil([&] { return ControlText(dialog, comboId) == text; }, 3000);
+}
+
+struct TypedCase {
+    const char* name;
+    const wchar_t* port;
+    const wchar_t* irq;
+    std::string record;
+};
+
+const TypedCase kTypedCases[] = {
+    {"letters and digits", L"A1b", L"z", "zA1b00000"},
+    {"longer texts are cut", L"12345", L"79", "712300000"},
+    {"shorter texts leave NULs", L"x7", L"", std::string("\0" "x7\0" "00000", 9)},
+    {"empty fields", L"", L"", std::string("\0\0\0\0" "00000", 9)},
+};
+
+TEST_F(FaultMatrix, TypedTexts)
+{
+    for (const TypedCase& c : kTypedCases) {
+        SCOPED_TRACE(c.name);
+        Outcome expected;
+        expected.pyma = c.record;
+        expected.pym2 = c.record.substr(0, 6);
+        expected.note = c.name;
+        CHECK_OUTCOME(expected, Run([&](HWND dialog, Outcome& seen) {
+            TypeIntoCombo(dialog, IDC_IO_PORT, c.port);
+            TypeIntoCombo(dialog, IDC_IRQ, c.irq);
+            seen.note = c.name;
+        }));
+    }
+}
+
+void SetClipboardText(const std::wstring& text)
+{
+    // The clipboard needs an owner window for SetClipboardData to take.
+    HWND owner = CreateWindowW(L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, NULL, NULL, NULL);
+    ASSERT_TRUE(OpenClipboard(owner));
+    EmptyClipboard();
+    HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, (text.size() + 1) * sizeof(wchar_t));
+    memcpy(GlobalLock(memory), text.c_str(), (text.size() + 1) * sizeof(wchar_t));
+    GlobalUnlock(memory);
+    EXPECT_NE(nullptr, SetClipboardData(CF_UNICODETEXT, memory));
+    CloseClipboard();
+    DestroyWindow(owner);
+}
+
+TEST_F(FaultMatrix, PastedTexts)
+{
+    const struct {
+        const char* name;
+        const wchar_t* clipboard;
+        std::string record;
+    } cases[] = {
+        {"pasted 290", L"290", "529000000"},
+        // A single-line field takes the text up to the line break.
+        {"pasted text with a line break", L"3\r\n30", std::string("53\0\0" "00000", 9)},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        SetClipboardText(c.clipboard);
+        Outcome expected;
+        expected.pyma = c.record;
+        expected.pym2 = c.record.substr(0, 6);
+        expected.note = c.name;
+        CHECK_OUTCOME(expected, Run([&](HWND dialog, Outcome& seen) {
+            std::wstring before = ControlText(dialog, IDC_IO_PORT);
+            SelectComboText(dialog, IDC_IO_PORT);
+            PressChord(VK_CONTROL, 'V');
+            WaitUntil([&] { return ControlText(dialog, IDC_IO_PORT) != before; }, 3000);
+            seen.note = c.name;
+        }));
+    }
+}
+
+TEST_F(FaultMatrix, EscapeAltF4AndCloseRequestLeaveTheDialogOpen)
+{
+    WriteFileBytes(files_ + L"\\pyma\\setup.sav", "old pyma");
+    WriteFileBytes(files_ + L"\\pym2\\setup.sav", "old pym2");
+    Outcome expected;
+    expected.note = "open and unchanged after Escape, Alt+F4 and WM_CLOSE";
+    CHECK_OUTCOME(expected, Run([&](HWND dialog, Outcome& seen) {
+        PressKey(VK_ESCAPE);
+        PressChord(VK_MENU, VK_F4);
+        PostMessageW(dialog, WM_CLOSE, 0, 0);
+        // Input is handled in order: once this click shows, everything before it was handled.
+        ClickControl(dialog, IDC_MUSIC_ON);
+        WaitUntil([&] { return !IsChecked(dialog, IDC_MUSIC_ON); }, 3000);
+        ClickControl(dialog, IDC_MUSIC_ON);
+        WaitUntil([&] { return IsChecked(dialog, IDC_MUSIC_ON); }, 3000);
+        bool open = IsWindowVisible(dialog) && program_->WaitForExit(0) == STILL_ACTIVE;
+        bool unchanged = ReadFileBytes(files_ + L"\\pyma\\setup.sav") == std::optional<std::string>("old pyma") &&
+                         ReadFileBytes(files_ + L"\\pym2\\setup.sav") == std::optional<std::string>("old pym2");
+        seen.note = std::string(open ? "open" : "closed") + (unchanged ? " and unchanged" : " and changed") +
+                    " after Escape, Alt+F4 and WM_CLOSE";
+    }));
+}
+
+TEST_F(FaultMatrix, TwoInstancesBothPressOkAndTheLastOneWins)
+{
+    // The first switches music off, the second keeps the defaults and presses OK last.
+    Program first(install_);
+    HWND firstDialog = first.WaitForTopWindow(kDialogCaption);
+    ASSERT_NE(nullptr, firstDialog);
+    ASSERT_TRUE(BringToFront(firstDialog));
+    ClickControl(firstDialog, IDC_MUSIC_OFF);
+    ASSERT_TRUE(WaitUntil([&] { return IsChecked(firstDialog, IDC_MUSIC_OFF); }));
+
+    Outcome expected;
+    expected.note = "first instance saved \"522010000\" and exited 0";
+    CHECK_OUTCOME(expected, Run([&](HWND, Outcome& seen) {
+        BringToFront(firstDialog);
+        PressKey(VK_RETURN);
+        DWORD firstExit = first.WaitForExit();
+        std::string firstPyma = ReadFileBytes(files_ + L"\\pyma\\setup.sav").value_or(kAbsent);
+        seen.note = "first instance saved " + ShowBytes(firstPyma) + " and exited " + std::to_string(firstExit);
+    }));
+}
+
+}  // namespace

@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Turns the rows the fault cases record (case, where its files lie, expected,
+# seen, verdict; tab separated) into the Markdown table of docs/fault-matrix.md.
+set -euo pipefail
+cat <<'HEAD'
+# Faults and bad input
+
+Each case runs the real `soundcfg.exe` under Wine, drives it with real input,
+and compares what it expected with what it saw: the bytes of both setup files
+afterwards (`<hex>` for a byte that does not print), whether the dialog and a
+message box appeared (`<dir>` is the directory holding `pyma` and `pym2`),
+anything the case checked along the way, and the exit code. "Files in" is
+that directory, from the case's own directory, where the program also starts.
+`make test` writes this file.
+
+| Case | Files in | Expected | Seen | |
+|---|---|---|---|---|
+HEAD
+# A | in a cell would end it early.
+sed -e 's/|/\\|/g' -e 's/\t/ | /g' -e 's/^/| /' -e 's/$/ |/' "$1"
