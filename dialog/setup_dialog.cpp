@@ -26,8 +26,8 @@ static void InitSetupDialog(HWND window)
 
     HWND portCombo = GetDlgItem(window, IDC_IO_PORT);
     HWND irqCombo = GetDlgItem(window, IDC_IRQ);
-    AddComboStrings(portCombo, kPorts, sizeof kPorts / sizeof kPorts[0]);
-    AddComboStrings(irqCombo, kIrqs, sizeof kIrqs / sizeof kIrqs[0]);
+    AddComboStrings(portCombo, kPorts, static_cast<int>(sizeof kPorts / sizeof kPorts[0]));
+    AddComboStrings(irqCombo, kIrqs, static_cast<int>(sizeof kIrqs / sizeof kIrqs[0]));
     SendMessageA(portCombo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("220"));
     SendMessageA(irqCombo, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("5"));
 

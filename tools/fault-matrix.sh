@@ -6,7 +6,7 @@ cat <<'HEAD'
 # Faults and bad input
 
 Each case runs the real `soundcfg.exe` under Wine, drives it with real input,
-and compares what it expected with what it saw: the bytes of both setup files
+leaves the dialog with Enter (which presses OK), and compares what it expected with what it saw: the bytes of both setup files
 afterwards (`<hex>` for a byte that does not print), whether the dialog and a
 message box appeared (`<dir>` is the directory holding `pyma` and `pym2`),
 anything the case checked along the way, and the exit code. "Files in" is

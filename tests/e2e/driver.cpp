@@ -16,14 +16,14 @@ std::wstring Widen(const std::string& ansi)
     return wide;
 }
 
-std::string Narrow(const std::wstring& wide)
+std::string Narrow(const std::wstring& wide, UINT codePage)
 {
-    int length = WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), NULL, 0,
+    int length = WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), NULL, 0,
                                      NULL, NULL);
-    std::string ansi(length, '\0');
-    WideCharToMultiByte(CP_ACP, 0, wide.data(), static_cast<int>(wide.size()), &ansi[0], length, NULL,
+    std::string narrow(length, '\0');
+    WideCharToMultiByte(codePage, 0, wide.data(), static_cast<int>(wide.size()), &narrow[0], length, NULL,
                         NULL);
-    return ansi;
+    return narrow;
 }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs)

@@ -20,7 +20,8 @@ extern const wchar_t kDialogCaption[];
 extern const wchar_t kErrorCaption[];
 
 std::wstring Widen(const std::string& ansi);
-std::string Narrow(const std::wstring& wide);
+// In the ANSI code page unless told otherwise.
+std::string Narrow(const std::wstring& wide, UINT codePage = CP_ACP);
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs = 10000);
 

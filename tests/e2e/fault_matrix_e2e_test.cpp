@@ -27,16 +27,6 @@ struct Outcome {
 
 const char kAbsent[] = "(absent)";
 
-std::string Utf8(const std::wstring& wide)
-{
-    int length = WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), NULL, 0,
-                                     NULL, NULL);
-    std::string text(length, '\0');
-    WideCharToMultiByte(CP_UTF8, 0, wide.data(), static_cast<int>(wide.size()), &text[0], length, NULL,
-                        NULL);
-    return text;
-}
-
 // Printable bytes as they are, the others as <hex>.
 std::string ShowBytes(const std::string& bytes)
 {
@@ -51,11 +41,21 @@ std::string ShowBytes(const std::string& bytes)
     return shown + "\"";
 }
 
+// The outcome of a run that saved `record` after the case noted `note`.
+Outcome Saved(const std::string& record, const char* note)
+{
+    Outcome outcome;
+    outcome.pyma = record;
+    outcome.pym2 = record.substr(0, 6);
+    outcome.note = note;
+    return outcome;
+}
+
 std::string Describe(const Outcome& outcome)
 {
     std::string text = "pyma " + ShowBytes(outcome.pyma) + "; pym2 " + ShowBytes(outcome.pym2) + "; ";
     text += outcome.dialogShown ? "dialog" : "no dialog";
-    text += outcome.message.empty() ? "; no message" : "; message \"" + Utf8(outcome.message) + "\"";
+    text += outcome.message.empty() ? "; no message" : "; message \"" + Narrow(outcome.message, CP_UTF8) + "\"";
     if (!outcome.note.empty())
         text += "; " + outcome.note;
     return text + "; exit 0";
@@ -176,7 +176,7 @@ private:
         FILE* file = fopen(matrix, "ab");
         ASSERT_NE(nullptr, file) << matrix;
         std::wstring where = files_.find(install_) == 0 ? L"." + files_.substr(install_.size()) : L"(a file system of its own)";
-        fprintf(file, "%s\t%s\t%s\t%s\t%s\n", test->name(), Utf8(where).c_str(), expected.c_str(),
+        fprintf(file, "%s\t%s\t%s\t%s\t%s\n", test->name(), Narrow(where, CP_UTF8).c_str(), expected.c_str(),
                 seen.c_str(), expected == seen ? "holds" : "FAILS");
         fclose(file);
     }
@@ -380,11 +380,7 @@ TEST_F(FaultMatrix, TypedTexts)
 {
     for (const TypedCase& c : kTypedCases) {
         SCOPED_TRACE(c.name);
-        Outcome expected;
-        expected.pyma = c.record;
-        expected.pym2 = c.record.substr(0, 6);
-        expected.note = c.name;
-        CHECK_OUTCOME(expected, Run([&](HWND dialog, Outcome& seen) {
+        CHECK_OUTCOME(Saved(c.record, c.name), Run([&](HWND dialog, Outcome& seen) {
             TypeIntoCombo(dialog, IDC_IO_PORT, c.port);
             TypeIntoCombo(dialog, IDC_IRQ, c.irq);
             seen.note = c.name;
@@ -420,11 +416,7 @@ TEST_F(FaultMatrix, PastedTexts)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SetClipboardText(c.clipboard);
-        Outcome expected;
-        expected.pyma = c.record;
-        expected.pym2 = c.record.substr(0, 6);
-        expected.note = c.name;
-        CHECK_OUTCOME(expected, Run([&](HWND dialog, Outcome& seen) {
+        CHECK_OUTCOME(Saved(c.record, c.name), Run([&](HWND dialog, Outcome& seen) {
             std::wstring before = ControlText(dialog, IDC_IO_PORT);
             SelectComboText(dialog, IDC_IO_PORT);
             PressChord(VK_CONTROL, 'V');
