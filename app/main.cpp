@@ -6,13 +6,11 @@
 #include "../settings/setup_files.h"
 #include "install_location.h"
 
-static HINSTANCE g_instance;
+// Built before the dialog opens and unchanged until the program ends.
 static SetupFilePaths g_setupFilePaths;
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
 {
-    g_instance = instance;
-
     HKEY installKey;
     if (!OpenInstallKey(&installKey)) {
         MessageBoxA(NULL, kRegistryMissingText, kErrorCaption, MB_OK);
@@ -26,6 +24,6 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int)
     SetFileAttributesA(g_setupFilePaths.pyma, FILE_ATTRIBUTE_NORMAL);
     SetFileAttributesA(g_setupFilePaths.pym2, FILE_ATTRIBUTE_NORMAL);
 
-    RunSetupDialog(g_instance, g_setupFilePaths);
+    RunSetupDialog(instance, g_setupFilePaths);
     return 0;
 }

@@ -9,7 +9,7 @@
 
 static SaveOutcome WriteSetupFile(const char* path, const SettingsRecord& record, size_t count)
 {
-    // "w+t": the game's own mode; shared, created with normal attributes,
+    // "w+t": read and write, shared, created with normal attributes and
     // truncated when it exists. The record holds no line feed, so text mode
     // writes its bytes unchanged.
     FILE* file = fopen(path, "w+t");

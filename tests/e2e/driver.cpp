@@ -356,9 +356,9 @@ void SoundcfgTest::TearDown()
     RemoveTree(install_);
 }
 
-HWND SoundcfgTest::StartAndWaitForDialog(const std::wstring& workingDirectory)
+HWND SoundcfgTest::StartAndWaitForDialog()
 {
-    program_.emplace(workingDirectory.empty() ? install_ : workingDirectory);
+    program_.emplace(install_);
     if (!program_->started())
         return NULL;
     HWND dialog = program_->WaitForTopWindow(kDialogCaption);

@@ -84,9 +84,8 @@ protected:
 
     std::wstring PymaFile() const { return install_ + L"\\pyma\\setup.sav"; }
     std::wstring Pym2File() const { return install_ + L"\\pym2\\setup.sav"; }
-    // Starts the program in `workingDirectory` (the install directory by
-    // default) and waits for its dialog, in front.
-    HWND StartAndWaitForDialog(const std::wstring& workingDirectory = L"");
+    // Starts the program in the install directory and waits for its dialog, in front.
+    HWND StartAndWaitForDialog();
     // Presses Enter and expects the program to end with exit code 0.
     void PressOkAndExpectExit(HWND dialog);
     void ExpectFiles(const std::string& pyma, const std::string& pym2) const;
