@@ -23,6 +23,7 @@ struct Outcome {
     std::wstring message;  // empty: no message box
     bool dialogShown = true;
     std::string note;      // what a case checked along the way
+    DWORD exitCode = 0;    // STILL_ACTIVE if the program did not end
 };
 
 const char kAbsent[] = "(absent)";
@@ -58,16 +59,10 @@ std::string Describe(const Outcome& outcome)
     text += outcome.message.empty() ? "; no message" : "; message \"" + Narrow(outcome.message, CP_UTF8) + "\"";
     if (!outcome.note.empty())
         text += "; " + outcome.note;
-    return text + "; exit 0";
+    if (outcome.exitCode == STILL_ACTIVE)
+        return text + "; still running";
+    return text + "; exit " + std::to_string(outcome.exitCode);
 }
-
-// Each check writes its row; tests compare the message with run-specific paths removed.
-#define CHECK_OUTCOME(expected, seen)          \
-    do {                                       \
-        Outcome shown = (seen);                \
-        shown.message = InTable(shown.message); \
-        Check((expected), shown);              \
-    } while (0)
 
 class FaultMatrix : public SoundcfgTest {
 protected:
@@ -107,17 +102,17 @@ protected:
             BringToFront(box);
             PressKey(VK_RETURN);
         }
-        DWORD exitCode = program_->WaitForExit();
-        if (exitCode != 0)
-            seen.note += "exit code " + std::to_string(exitCode);
+        seen.exitCode = program_->WaitForExit();
         seen.pyma = ReadFileBytes(files_ + L"\\pyma\\setup.sav").value_or(kAbsent);
         seen.pym2 = ReadFileBytes(files_ + L"\\pym2\\setup.sav").value_or(kAbsent);
         return seen;
     }
 
-    // The expected outcome and the seen one must read the same; both go in the table.
-    void Check(const Outcome& expected, const Outcome& seen)
+    // The expected outcome and the seen one must read the same; both go in
+    // the table, the message with this run's paths taken out.
+    void Check(const Outcome& expected, Outcome seen)
     {
+        seen.message = InTable(seen.message);
         std::string expectedText = Describe(expected);
         std::string seenText = Describe(seen);
         EXPECT_EQ(expectedText, seenText);
@@ -157,7 +152,7 @@ protected:
         ASSERT_EQ(attribute, GetFileAttributesW(pyma.c_str()) & attribute);
         Outcome expected;
         expected.note = "normal before any input";
-        CHECK_OUTCOME(expected, Run([&](HWND, Outcome& seen) {
+        Check(expected, Run([&](HWND, Outcome& seen) {
             bool normal = (GetFileAttributesW(pyma.c_str()) & attribute) == 0;
             seen.note = normal ? "normal before any input" : "still protected at start";
         }));
@@ -191,19 +186,19 @@ TEST_F(FaultMatrix, RegistryKeyMissing)
     expected.pyma = expected.pym2 = kAbsent;
     expected.dialogShown = false;
     expected.message = kRegistryMissing;
-    CHECK_OUTCOME(expected, Run());
+    Check(expected, Run());
 }
 
 TEST_F(FaultMatrix, RegistryValueMissingGivesPathsInTheWorkingDirectory)
 {
     CreateInstallKeyWithoutValue();
-    CHECK_OUTCOME(Outcome(), Run());
+    Check(Outcome(), Run());
 }
 
 TEST_F(FaultMatrix, RegistryValueEmptyGivesPathsInTheWorkingDirectory)
 {
     SetInstallDirectory("");
-    CHECK_OUTCOME(Outcome(), Run());
+    Check(Outcome(), Run());
 }
 
 TEST_F(FaultMatrix, RegistryValueOf64BytesWithoutNulIsTheWholeDirectory)
@@ -214,20 +209,20 @@ TEST_F(FaultMatrix, RegistryValueOf64BytesWithoutNulIsTheWholeDirectory)
     // As REG_BINARY: Wine stores REG_SZ as Unicode and its ANSI query then
     // wants room for a terminator that the data never had.
     SetInstallValue(directory.data(), 64, REG_BINARY);
-    CHECK_OUTCOME(Outcome(), Run());
+    Check(Outcome(), Run());
 }
 
 TEST_F(FaultMatrix, RegistryValueLongerThan64BytesGivesPathsInTheWorkingDirectory)
 {
     SetInstallDirectory(Narrow(install_) + "\\" + std::string(80, 'x'));
-    CHECK_OUTCOME(Outcome(), Run());
+    Check(Outcome(), Run());
 }
 
 TEST_F(FaultMatrix, RegistryValueOfTypeBinaryIsTakenAsText)
 {
     std::string directory = Narrow(install_);
     SetInstallValue(directory.c_str(), static_cast<DWORD>(directory.size() + 1), REG_BINARY);
-    CHECK_OUTCOME(Outcome(), Run());
+    Check(Outcome(), Run());
 }
 
 TEST_F(FaultMatrix, RegistryValueOfTypeDwordIsTakenAsText)
@@ -236,7 +231,7 @@ TEST_F(FaultMatrix, RegistryValueOfTypeDwordIsTakenAsText)
     DWORD value = 0x41;
     SetInstallValue(&value, sizeof value, REG_DWORD);
     MakeSubDirectories(install_ + L"\\A");
-    CHECK_OUTCOME(Outcome(), Run());
+    Check(Outcome(), Run());
 }
 
 TEST_F(FaultMatrix, RegistryValueOfTypeExpandSzIsNotExpanded)
@@ -244,19 +239,19 @@ TEST_F(FaultMatrix, RegistryValueOfTypeExpandSzIsNotExpanded)
     std::string directory = "%SOUNDCFG_NOT_EXPANDED%";
     SetInstallValue(directory.c_str(), static_cast<DWORD>(directory.size() + 1), REG_EXPAND_SZ);
     MakeSubDirectories(install_ + L"\\%SOUNDCFG_NOT_EXPANDED%");
-    CHECK_OUTCOME(Outcome(), Run());
+    Check(Outcome(), Run());
 }
 
 TEST_F(FaultMatrix, InstallDirectoryEndingInBackslash)
 {
     SetInstallDirectory(Narrow(install_) + "\\");
-    CHECK_OUTCOME(Outcome(), Run());
+    Check(Outcome(), Run());
 }
 
 TEST_F(FaultMatrix, InstallDirectoryEndingInSlash)
 {
     SetInstallDirectory(Narrow(install_) + "/");
-    CHECK_OUTCOME(Outcome(), Run());
+    Check(Outcome(), Run());
 }
 
 TEST_F(FaultMatrix, InstallDirectoryEndingInBig5CharacterWithTrailByte5C)
@@ -265,7 +260,7 @@ TEST_F(FaultMatrix, InstallDirectoryEndingInBig5CharacterWithTrailByte5C)
     MakeSubDirectories(install_ + L"\\\u529f");
     SetInstallDirectory(Narrow(files_));
     workingDirectory_ = install_ + L"\\pyma";  // so a wrong join cannot land by accident
-    CHECK_OUTCOME(Outcome(), Run());
+    Check(Outcome(), Run());
 }
 
 TEST_F(FaultMatrix, InstallDirectoryWithSpacesAndChinese)
@@ -273,7 +268,7 @@ TEST_F(FaultMatrix, InstallDirectoryWithSpacesAndChinese)
     // Orvanta 遊戲 資料
     MakeSubDirectories(install_ + L"\\Orvanta \u904a\u6232 \u8cc7\u6599");
     SetInstallDirectory(Narrow(files_));
-    CHECK_OUTCOME(Outcome(), Run());
+    Check(Outcome(), Run());
 }
 
 // Files ---------------------------------------------------------------------
@@ -297,7 +292,7 @@ TEST_F(FaultMatrix, LongerOldFilesAreTruncatedToTheRecord)
 {
     WriteFileBytes(files_ + L"\\pyma\\setup.sav", std::string(300, 'z'));
     WriteFileBytes(files_ + L"\\pym2\\setup.sav", std::string(300, 'z'));
-    CHECK_OUTCOME(Outcome(), Run());
+    Check(Outcome(), Run());
 }
 
 TEST_F(FaultMatrix, MissingPym2DirectoryIsSkippedSilently)
@@ -305,7 +300,7 @@ TEST_F(FaultMatrix, MissingPym2DirectoryIsSkippedSilently)
     RemoveTree(files_ + L"\\pym2");
     Outcome expected;
     expected.pym2 = kAbsent;
-    CHECK_OUTCOME(expected, Run());
+    Check(expected, Run());
 }
 
 TEST_F(FaultMatrix, Pym2HeldOpenWithoutSharingIsNamedInAMessage)
@@ -321,7 +316,7 @@ TEST_F(FaultMatrix, Pym2HeldOpenWithoutSharingIsNamedInAMessage)
     Outcome expected;
     expected.pym2 = "old pym2";
     expected.message = kSaveFailed + L" / <dir>\\pym2\\setup.sav";
-    CHECK_OUTCOME(expected, seen);
+    Check(expected, seen);
 }
 
 TEST_F(FaultMatrix, DirectoryNamedSetupSavIsNamedInAMessage)
@@ -330,7 +325,7 @@ TEST_F(FaultMatrix, DirectoryNamedSetupSavIsNamedInAMessage)
     Outcome expected;
     expected.pym2 = kAbsent;
     expected.message = kSaveFailed + L" / <dir>\\pym2\\setup.sav";
-    CHECK_OUTCOME(expected, Run());
+    Check(expected, Run());
 }
 
 TEST_F(FaultMatrix, FullDiskIsNamedInAMessage)
@@ -347,7 +342,7 @@ TEST_F(FaultMatrix, FullDiskIsNamedInAMessage)
     }
     files_ = Widen(fullDisk);
     SetInstallDirectory(fullDisk);
-    CHECK_OUTCOME(expected, Run());
+    Check(expected, Run());
 }
 
 // Input ---------------------------------------------------------------------
@@ -380,7 +375,7 @@ TEST_F(FaultMatrix, TypedTexts)
 {
     for (const TypedCase& c : kTypedCases) {
         SCOPED_TRACE(c.name);
-        CHECK_OUTCOME(Saved(c.record, c.name), Run([&](HWND dialog, Outcome& seen) {
+        Check(Saved(c.record, c.name), Run([&](HWND dialog, Outcome& seen) {
             TypeIntoCombo(dialog, IDC_IO_PORT, c.port);
             TypeIntoCombo(dialog, IDC_IRQ, c.irq);
             seen.note = c.name;
@@ -416,7 +411,7 @@ TEST_F(FaultMatrix, PastedTexts)
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         SetClipboardText(c.clipboard);
-        CHECK_OUTCOME(Saved(c.record, c.name), Run([&](HWND dialog, Outcome& seen) {
+        Check(Saved(c.record, c.name), Run([&](HWND dialog, Outcome& seen) {
             std::wstring before = ControlText(dialog, IDC_IO_PORT);
             SelectComboText(dialog, IDC_IO_PORT);
             PressChord(VK_CONTROL, 'V');
@@ -432,7 +427,7 @@ TEST_F(FaultMatrix, EscapeAltF4AndCloseRequestLeaveTheDialogOpen)
     WriteFileBytes(files_ + L"\\pym2\\setup.sav", "old pym2");
     Outcome expected;
     expected.note = "open and unchanged after Escape, Alt+F4 and WM_CLOSE";
-    CHECK_OUTCOME(expected, Run([&](HWND dialog, Outcome& seen) {
+    Check(expected, Run([&](HWND dialog, Outcome& seen) {
         PressKey(VK_ESCAPE);
         PressChord(VK_MENU, VK_F4);
         PostMessageW(dialog, WM_CLOSE, 0, 0);
@@ -461,7 +456,7 @@ TEST_F(FaultMatrix, TwoInstancesBothPressOkAndTheLastOneWins)
 
     Outcome expected;
     expected.note = "first instance saved \"522010000\" and exited 0";
-    CHECK_OUTCOME(expected, Run([&](HWND, Outcome& seen) {
+    Check(expected, Run([&](HWND, Outcome& seen) {
         BringToFront(firstDialog);
         PressKey(VK_RETURN);
         DWORD firstExit = first.WaitForExit();
