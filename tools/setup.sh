@@ -6,7 +6,7 @@ packages=(
   cmake make g++ googletest python3
   g++-mingw-w64-i686 clang clang-tidy cppcheck libclang-rt-14-dev
   wine wine32:i386
-  xvfb xauth xdotool x11-utils imagemagick strace
+  xvfb xauth xdotool imagemagick strace
   locales fonts-wqy-microhei
 )
 
