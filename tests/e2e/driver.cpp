@@ -83,6 +83,13 @@ std::wstring MakeTempDirectory()
     return path;
 }
 
+void MakeInstallDirectory(const std::wstring& directory)
+{
+    CreateDirectoryW(directory.c_str(), NULL);
+    CreateDirectoryW((directory + L"\\pyma").c_str(), NULL);
+    CreateDirectoryW((directory + L"\\pym2").c_str(), NULL);
+}
+
 void RemoveTree(const std::wstring& path)
 {
     WIN32_FIND_DATAW entry;
@@ -345,8 +352,7 @@ void SelectComboText(HWND dialog, int id)
 void SoundcfgTest::SetUp()
 {
     install_ = MakeTempDirectory();
-    CreateDirectoryW((install_ + L"\\pyma").c_str(), NULL);
-    CreateDirectoryW((install_ + L"\\pym2").c_str(), NULL);
+    MakeInstallDirectory(install_);
     SetInstallDirectory(Narrow(install_));
 }
 

@@ -32,6 +32,8 @@ void CreateInstallKeyWithoutValue();
 void RemoveInstallKey();
 
 std::wstring MakeTempDirectory();
+// Creates `directory`, if need be, with its pyma and pym2 sub-directories.
+void MakeInstallDirectory(const std::wstring& directory);
 void RemoveTree(const std::wstring& path);
 std::optional<std::string> ReadFileBytes(const std::wstring& path);
 void WriteFileBytes(const std::wstring& path, const std::string& bytes);

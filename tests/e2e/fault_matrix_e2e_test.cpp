@@ -137,9 +137,7 @@ protected:
 
     void MakeSubDirectories(const std::wstring& directory)
     {
-        CreateDirectoryW(directory.c_str(), NULL);
-        CreateDirectoryW((directory + L"\\pyma").c_str(), NULL);
-        CreateDirectoryW((directory + L"\\pym2").c_str(), NULL);
+        MakeInstallDirectory(directory);
         files_ = directory;
     }
 
