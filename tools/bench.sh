@@ -14,9 +14,7 @@ trap 'wineserver -k' EXIT
 wine cmd /c exit </dev/null >/dev/null 2>&1
 
 install=$BUILD_DIR/bench-install
-mkdir -p "$install/pyma" "$install/pym2"
-wine reg add 'HKEY_USERS\.Default\software\quillmar\veltrin' /v veltrin /t REG_SZ \
-  /d "$(winepath -w "$install")" /f >/dev/null 2>&1
+register_install_directory "$install"
 
 echo "soundcfg benchmark, $(date -u +%Y-%m-%d), $(nproc) cores, $(uname -m), $(wine --version)"
 echo
@@ -38,8 +36,7 @@ rm -f "$install/pyma/setup.sav" "$install/pym2/setup.sav"
 strace -f -qq -y -e trace=write,pwrite64,writev,pwritev -o "$trace" wine "$BUILD_DIR/soundcfg.exe" &
 program=$!
 wine "$BUILD_DIR/wait_for_window.exe" "Orvanta設定程式" >/dev/null
-xdotool key Return
-wait "$program"
+press_ok_until_exit "$program"
 echo
 for file in pyma pym2; do
   writes=$(grep -c "$file/setup.sav>" "$trace" || true)

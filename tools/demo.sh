@@ -8,10 +8,8 @@ source "$(dirname "$0")/wine-env.sh"
 screenshot=${1:-}
 
 demo=$BUILD_DIR/demo-install
-mkdir -p "$demo/pyma" "$demo/pym2"
+register_install_directory "$demo"
 rm -f "$demo/pyma/setup.sav" "$demo/pym2/setup.sav"
-wine reg add 'HKEY_USERS\.Default\software\quillmar\veltrin' /v veltrin /t REG_SZ \
-  /d "$(winepath -w "$demo")" /f >/dev/null 2>&1
 echo "demo install directory: $demo"
 
 if [ -z "$screenshot" ]; then
@@ -23,9 +21,7 @@ else
   sleep 1
   import -window root -crop "$frame" +repage "$screenshot"
   echo "screenshot: $screenshot"
-  # Enter presses the default button, OK.
-  xdotool key Return
-  wait "$program"
+  press_ok_until_exit "$program"
 fi
 
 for file in "$demo/pyma/setup.sav" "$demo/pym2/setup.sav"; do
