@@ -3,7 +3,7 @@
 export BUILD_DIR := $(CURDIR)/build
 MAKEFLAGS += --no-print-directory
 
-.PHONY: setup build prefix analyze run test bench fuzz clean
+.PHONY: setup build prefix analyze run test docs bench fuzz clean
 
 setup:
 	@bash tools/setup.sh
@@ -22,6 +22,10 @@ analyze: build
 
 test: build prefix analyze
 	@bash tools/run-tests.sh
+
+# Refreshes docs/fault-matrix.md from a run of the fault cases.
+docs: build prefix
+	@bash tools/docs.sh
 
 bench: build prefix
 	@bash tools/bench.sh

@@ -1,27 +1,33 @@
 #!/usr/bin/env bash
 # Builds everything `make test` checks: the program and its Windows tests with
-# MinGW-w64 GCC (build/), the program again with clang (build/clang/), the
-# unit tests natively under AddressSanitizer and UBSan (build/native/), and the
-# fuzzers (build/fuzz/).
+# MinGW-w64 GCC for each processor (build/ for the i686 product, build/x86_64/),
+# the product again with clang (build/clang/), the unit tests natively under
+# AddressSanitizer and UBSan (build/native/), and the fuzzers (build/fuzz/).
 set -euo pipefail
-source=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$source/build}
+source "$(dirname "$0")/host.sh"
+build=$BUILD_DIR
 
 configure() {
   local dir=$1; shift
-  [ -f "$dir/CMakeCache.txt" ] || cmake -S "$source" -B "$dir" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON "$@" >/dev/null
+  [ -f "$dir/CMakeCache.txt" ] || cmake -S "$repo_root" -B "$dir" -DCMAKE_EXPORT_COMPILE_COMMANDS=ON "$@" >/dev/null
 }
 
-configure "$build" -DCMAKE_TOOLCHAIN_FILE="$source/cmake/mingw-i686.cmake" -DCMAKE_BUILD_TYPE=Release
-configure "$build/clang" -DCMAKE_TOOLCHAIN_FILE="$source/cmake/clang-mingw-i686.cmake" \
+product=$(build_dir_of i686)/soundcfg.exe
+for arch in "${soundcfg_builds[@]}"; do
+  configure "$(build_dir_of "$arch")" -DCMAKE_TOOLCHAIN_FILE="$(toolchain_of "$arch")" \
+    -DCMAKE_BUILD_TYPE=Release -DSOUNDCFG_PRODUCT_EXE="$product"
+done
+configure "$build/clang" -DCMAKE_TOOLCHAIN_FILE="$repo_root/cmake/clang-mingw-i686.cmake" \
   -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
 sanitizers="-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer"
 configure "$build/native" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$sanitizers" \
   -DCMAKE_EXE_LINKER_FLAGS="$sanitizers"
-[ -f "$build/fuzz/CMakeCache.txt" ] || cmake -S "$source/fuzz" -B "$build/fuzz" -DCMAKE_CXX_COMPILER=clang++ \
+[ -f "$build/fuzz/CMakeCache.txt" ] || cmake -S "$repo_root/fuzz" -B "$build/fuzz" -DCMAKE_CXX_COMPILER=clang++ \
   -DCMAKE_BUILD_TYPE=Debug -DCMAKE_EXPORT_COMPILE_COMMANDS=ON >/dev/null
 
-cmake --build "$build" -j2
+for arch in "${soundcfg_builds[@]}"; do
+  cmake --build "$(build_dir_of "$arch")" -j2
+done
 cmake --build "$build/clang" -j2 --target soundcfg
 cmake --build "$build/native" -j2
 cmake --build "$build/fuzz" -j2

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Turns the rows the fault cases record (case, where its files lie, expected,
-# seen, verdict; tab separated) into the Markdown table of docs/fault-matrix.md.
+# fault-matrix.sh ROWS BUILD: turns the rows the fault cases of BUILD recorded
+# (case, where its files lie, expected, seen, verdict; tab separated) into the
+# Markdown table that `make docs` keeps in docs/fault-matrix.md.
 set -euo pipefail
 cat <<'HEAD'
 # Faults and bad input
@@ -11,7 +12,9 @@ afterwards (`<hex>` for a byte that does not print), whether the dialog and a
 message box appeared (`<dir>` is the directory holding `pyma` and `pym2`),
 anything the case checked along the way, and the exit code. "Files in" is
 that directory, from the case's own directory, where the program also starts.
-`make test` writes this file.
+HEAD
+echo "\`make docs\` writes this file; these rows are from $2."
+cat <<'HEAD'
 
 | Case | Files in | Expected | Seen | |
 |---|---|---|---|---|

@@ -1,46 +1,66 @@
 #!/usr/bin/env bash
-# Runs every test through ctest, in a virtual display, with one wineserver kept
-# alive for the whole run. A full run (no ctest arguments) also fuzzes for
-# about 30 s and rewrites docs/fault-matrix.md from the rows the fault cases record.
+# Runs every test through ctest, in a virtual display: for each build, its
+# Wine tests where this host runs that build under Wine (tools/host.sh), with
+# one wineserver kept alive for the build's run, and its other tests anyway.
+# Each Wine build's fault cases leave their table in its build directory. A
+# full run (no ctest arguments) also fuzzes for about 30 s.
 set -euo pipefail
-source "$(dirname "$0")/wine-env.sh"
+tools=$(dirname "$0")
+source "$tools/host.sh"
 
 if [ -z "${SOUNDCFG_IN_XVFB:-}" ]; then
   SOUNDCFG_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
-full_disk=$BUILD_DIR/full-disk
-wineserver -p
-trap 'wineserver -k; mountpoint -q "$full_disk" && umount "$full_disk"' EXIT
-# Start Wine's services and desktop now, away from ctest: a service started by
-# a test would inherit its output pipe and keep ctest waiting for it to close.
-wine cmd /c exit </dev/null >/dev/null 2>&1
-
 # The full-disk case needs a tiny file system that is already full.
+full_disk=$BUILD_DIR/full-disk
 mkdir -p "$full_disk"
 mountpoint -q "$full_disk" && umount "$full_disk"
+trap 'mountpoint -q "$full_disk" && umount "$full_disk"' EXIT
 if mount_error=$(mount -t tmpfs -o size=16k tmpfs "$full_disk" 2>&1); then
   mkdir -p "$full_disk/pyma" "$full_disk/pym2"
   dd if=/dev/zero of="$full_disk/filler" bs=4k 2>/dev/null || true
-  export SOUNDCFG_FULL_DISK
-  SOUNDCFG_FULL_DISK=$(winepath -w "$full_disk" 2>/dev/null)
+  # Wine's Z: drive is the Unix root.
+  export SOUNDCFG_FULL_DISK="Z:${full_disk//\//\\}"
 else
   export SOUNDCFG_FULL_DISK_SKIP="mounting a 16 KiB tmpfs was refused (${mount_error:-no reason given}); it needs root"
 fi
 
-export SOUNDCFG_MATRIX=$BUILD_DIR/fault-matrix.tsv
-rm -f "$SOUNDCFG_MATRIX"
+run_wine_tests() {
+  source "$tools/wine-env.sh" "$1"
+  wineserver -p
+  # Start Wine's services and desktop now, away from ctest: a service started
+  # by a test would inherit its output pipe and keep ctest waiting for it.
+  wine cmd.exe /c exit </dev/null >/dev/null 2>&1
+  export SOUNDCFG_MATRIX=$program_dir/fault-matrix.tsv
+  rm -f "$SOUNDCFG_MATRIX"
+  local status=0
+  ctest --test-dir "$program_dir" --output-on-failure "${@:2}" || status=$?
+  if [ -s "$SOUNDCFG_MATRIX" ]; then
+    bash "$tools/fault-matrix.sh" "$SOUNDCFG_MATRIX" "the $1 build, under $(wine --version)" \
+      >"$program_dir/fault-matrix.md"
+    echo "fault matrix: $program_dir/fault-matrix.md"
+  fi
+  wineserver -k
+  return "$status"
+}
 
 status=0
-ctest --test-dir "$BUILD_DIR" --output-on-failure "$@" || status=$?
+wine_builds=$(wine_builds)
+for arch in "${soundcfg_builds[@]}"; do
+  if [[ " $wine_builds " == *" $arch "* ]]; then
+    (run_wine_tests "$arch" "$@") || status=$?
+  else
+    ctest --test-dir "$(build_dir_of "$arch")" --output-on-failure --label-exclude wine "$@" || status=$?
+  fi
+done
 # The unit tests again, natively, under AddressSanitizer and UBSan.
 ctest --test-dir "$BUILD_DIR/native" --output-on-failure "$@" || status=$?
 
 if [ $# -eq 0 ]; then
-  bash "$(dirname "$0")/fuzz.sh" 15 || status=$?
-  if [ -s "$SOUNDCFG_MATRIX" ]; then
-    bash "$(dirname "$0")/fault-matrix.sh" "$SOUNDCFG_MATRIX" >"$repo_root/docs/fault-matrix.md"
-    echo "fault matrix: docs/fault-matrix.md"
-  fi
+  bash "$tools/fuzz.sh" 15 || status=$?
 fi
+
+why_not_i686=$(why_no_i686_wine)
+echo "Wine tests ran on the builds: ${wine_builds// /, }${why_not_i686:+ (not i686: $why_not_i686)}"
 exit "$status"

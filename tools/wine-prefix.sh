@@ -1,22 +1,25 @@
 #!/usr/bin/env bash
-# Makes the project's Wine prefix: CJK fonts mapped, every window in one
-# virtual desktop with Windows-style title bars. Quick when it exists already.
+# Makes the Wine prefix of each build this host runs under Wine: CJK fonts
+# mapped, every window in one virtual desktop with Windows-style title bars.
+# Quick when they exist already.
 set -euo pipefail
-source "$(dirname "$0")/wine-env.sh"
+tools=$(dirname "$0")
+source "$tools/host.sh"
 
-stamp=$WINEPREFIX/.soundcfg-ready
-[ -f "$stamp" ] && exit 0
+make_prefix() {
+  source "$tools/wine-env.sh" "$1"
+  local stamp=$WINEPREFIX/.soundcfg-ready
+  [ -f "$stamp" ] && return 0
 
-echo "wine-prefix: creating $WINEPREFIX"
-rm -rf "$WINEPREFIX"
-mkdir -p "$(dirname "$WINEPREFIX")"
-wineboot -i >/dev/null 2>&1
-wineserver -w
+  echo "wine-prefix: creating $WINEPREFIX ($1, $(wine --version))"
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  wine wineboot.exe -i >/dev/null 2>&1
+  wineserver -w
 
-settings=$(mktemp --suffix=.reg)
-trap 'rm -f "$settings"' EXIT
-font='WenQuanYi Micro Hei'
-iconv -f UTF-8 -t UTF-16LE >"$settings" <<REG
+  local settings font='WenQuanYi Micro Hei'
+  settings=$(mktemp --suffix=.reg)
+  iconv -f UTF-8 -t UTF-16LE >"$settings" <<REG
 $(printf '\xef\xbb\xbf')Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
@@ -31,6 +34,12 @@ $(printf '\xef\xbb\xbf')Windows Registry Editor Version 5.00
 [HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
 "Default"="800x600"
 REG
-wine regedit /S "$(winepath -w "$settings")" >/dev/null 2>&1
-wineserver -w
-touch "$stamp"
+  wine regedit.exe /S "$(unix_to_windows_path "$settings")" >/dev/null 2>&1
+  wineserver -w
+  rm -f "$settings"
+  touch "$stamp"
+}
+
+for arch in $(wine_builds); do
+  (make_prefix "$arch")
+done

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Saves a screenshot of the dialog as Wine draws it and checks that the run
-# behind it wrote the default record; the picture itself is for people to look at.
+# screenshot_test.sh BUILD: saves a screenshot of the dialog as Wine draws it
+# and checks that the run behind it wrote the default record; the picture
+# itself is for people to look at.
 set -euo pipefail
 tools=$(dirname "$0")/../../tools
-source "$tools/wine-env.sh"
-screenshot=$BUILD_DIR/dialog-screenshot.png
+source "$tools/wine-env.sh" "$1"
+screenshot=$program_dir/dialog-screenshot.png
 
-output=$(bash "$tools/demo.sh" "$screenshot")
+output=$(bash "$tools/demo.sh" "$wine_build" "$screenshot")
 echo "$output"
 grep -q '>522000000<' <<<"$output"
 grep -q '>522000<' <<<"$output"
