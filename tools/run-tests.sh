@@ -12,11 +12,10 @@ if [ -z "${SOUNDCFG_IN_XVFB:-}" ]; then
   SOUNDCFG_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
-# The full-disk case needs a tiny file system that is already full.
-full_disk=$BUILD_DIR/full-disk
-mkdir -p "$full_disk"
-mountpoint -q "$full_disk" && umount "$full_disk"
-trap 'mountpoint -q "$full_disk" && umount "$full_disk"' EXIT
+# The full-disk case needs a tiny file system that is already full, at a
+# short path: the program reads at most 64 bytes of install directory.
+full_disk=$(mktemp -d /tmp/soundcfg-full.XXXXXX)
+trap 'mountpoint -q "$full_disk" && umount "$full_disk"; rmdir "$full_disk"' EXIT
 if mount_error=$(mount -t tmpfs -o size=16k tmpfs "$full_disk" 2>&1); then
   mkdir -p "$full_disk/pyma" "$full_disk/pym2"
   dd if=/dev/zero of="$full_disk/filler" bs=4k 2>/dev/null || true

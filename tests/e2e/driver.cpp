@@ -74,9 +74,12 @@ void RemoveInstallKey()
 std::wstring MakeTempDirectory()
 {
     static int counter;
+    // At the root of the temporary directory's drive: the program reads at
+    // most 64 bytes of install directory, and the temporary directory's own
+    // path differs with the user name and the Wine version.
     wchar_t temp[MAX_PATH];
     GetTempPathW(MAX_PATH, temp);
-    std::wstring path = std::wstring(temp) + L"soundcfg-e2e-" + std::to_wstring(GetCurrentProcessId()) +
+    std::wstring path = std::wstring(temp, 3) + L"soundcfg-e2e-" + std::to_wstring(GetCurrentProcessId()) +
                         L"-" + std::to_wstring(++counter);
     RemoveTree(path);
     EXPECT_TRUE(CreateDirectoryW(path.c_str(), NULL)) << Narrow(path);

@@ -2,6 +2,9 @@
 #include "driver.h"
 
 #include <string.h>
+#include <wctype.h>
+
+#include <algorithm>
 
 #include "../../resources/resource.h"
 
@@ -67,8 +70,8 @@ std::wstring ClassName(const std::wstring& nameOrOrdinal)
     if (nameOrOrdinal == L"#133")
         return L"combobox";
     std::wstring lower = nameOrOrdinal;
-    for (wchar_t& c : lower)
-        c = static_cast<wchar_t>(towlower(c));
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](wchar_t c) { return static_cast<wchar_t>(towlower(c)); });
     return lower;
 }
 
