@@ -22,6 +22,41 @@ unix_to_windows_path() {
   wine winepath.exe -w "$1" 2>/dev/null | tr -d '\r'
 }
 
+# Makes the prefix WINEPREFIX, unless it is ready: CJK fonts mapped, every
+# window in one virtual desktop with Windows-style title bars.
+prepare_wine_prefix() {
+  local stamp=$WINEPREFIX/.soundcfg-ready
+  [ -f "$stamp" ] && return 0
+
+  echo "wine-prefix: creating $WINEPREFIX ($wine_build, $(wine --version))"
+  rm -rf "$WINEPREFIX"
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  wine wineboot.exe -i >/dev/null 2>&1
+  wineserver -w
+
+  local settings font='WenQuanYi Micro Hei'
+  settings=$(mktemp --suffix=.reg)
+  iconv -f UTF-8 -t UTF-16LE >"$settings" <<REG
+$(printf '\xef\xbb\xbf')Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
+"新細明體"="$font"
+"PMingLiU"="$font"
+"MS Shell Dlg"="$font"
+"Tahoma"="$font"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer]
+"Desktop"="Default"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Explorer\\Desktops]
+"Default"="800x600"
+REG
+  wine regedit.exe /S "$(unix_to_windows_path "$settings")" >/dev/null 2>&1
+  wineserver -w
+  rm -f "$settings"
+  touch "$stamp"
+}
+
 # Makes DIRECTORY an install directory with both sub-directories and registers
 # it where the program looks for it.
 register_install_directory() {

@@ -1,0 +1,138 @@
+// The fault cases' fixture: running a case, comparing, and recording its row.
+#include "fault_matrix.h"
+
+#include <stdio.h>
+#include <stdlib.h>
+
+std::string ShowBytes(const std::string& bytes)
+{
+    if (bytes == kAbsent)
+        return bytes;
+    std::string shown = "\"";
+    for (unsigned char c : bytes) {
+        char hex[8];
+        snprintf(hex, sizeof hex, "<%02X>", c);
+        shown += c >= 0x20 && c < 0x7F && c != '<' ? std::string(1, static_cast<char>(c)) : hex;
+    }
+    return shown + "\"";
+}
+
+Outcome Saved(const std::string& record, const char* note)
+{
+    Outcome outcome;
+    outcome.pyma = record;
+    outcome.pym2 = record.substr(0, 6);
+    outcome.note = note;
+    return outcome;
+}
+
+std::string Describe(const Outcome& outcome)
+{
+    std::string text = "pyma " + ShowBytes(outcome.pyma) + "; pym2 " + ShowBytes(outcome.pym2) + "; ";
+    text += outcome.dialogShown ? "dialog" : "no dialog";
+    text += outcome.message.empty() ? "; no message" : "; message \"" + Narrow(outcome.message, CP_UTF8) + "\"";
+    if (!outcome.note.empty())
+        text += "; " + outcome.note;
+    if (outcome.exitCode == STILL_ACTIVE)
+        return text + "; still running";
+    return text + "; exit " + std::to_string(outcome.exitCode);
+}
+
+void FaultMatrix::SetUp()
+{
+    SoundcfgTest::SetUp();
+    files_ = install_;
+}
+
+Outcome FaultMatrix::Run(const std::function<void(HWND, Outcome&)>& act)
+{
+    Outcome seen;
+    program_.emplace(workingDirectory_.empty() ? install_ : workingDirectory_);
+    HWND dialog = NULL;
+    HWND box = NULL;
+    WaitUntil([&] {
+        dialog = program_->FindTopWindow(kDialogCaption);
+        box = program_->FindTopWindow(kErrorCaption);
+        return dialog != NULL || box != NULL;
+    }, 15000);
+    seen.dialogShown = dialog != NULL;
+    if (dialog != NULL && box == NULL) {
+        BringToFront(dialog);
+        if (act)
+            act(dialog, seen);
+        BringToFront(dialog);
+        PressKey(VK_RETURN);
+        WaitUntil([&] {
+            box = program_->FindTopWindow(kErrorCaption);
+            return box != NULL || program_->WaitForExit(0) != STILL_ACTIVE;
+        });
+    }
+    if (box != NULL) {
+        seen.message = MessageBoxText(box);
+        BringToFront(box);
+        PressKey(VK_RETURN);
+    }
+    seen.exitCode = program_->WaitForExit();
+    seen.pyma = ReadFileBytes(files_ + L"\\pyma\\setup.sav").value_or(kAbsent);
+    seen.pym2 = ReadFileBytes(files_ + L"\\pym2\\setup.sav").value_or(kAbsent);
+    return seen;
+}
+
+void FaultMatrix::Check(const Outcome& expected, Outcome seen)
+{
+    seen.message = InTable(seen.message);
+    std::string expectedText = Describe(expected);
+    std::string seenText = Describe(seen);
+    EXPECT_EQ(expectedText, seenText);
+    Record(expectedText, seenText);
+}
+
+void FaultMatrix::Skip(const std::string& expected, const std::string& reason)
+{
+    Record(expected, "SKIP: " + reason);
+    GTEST_SKIP() << reason;
+}
+
+std::wstring FaultMatrix::InTable(std::wstring message) const
+{
+    for (size_t at; (at = message.find(files_)) != std::wstring::npos;)
+        message.replace(at, files_.size(), L"<dir>");
+    for (size_t at; (at = message.find(L"\n")) != std::wstring::npos;)
+        message.replace(at, 1, L" / ");
+    return message;
+}
+
+void FaultMatrix::MakeSubDirectories(const std::wstring& directory)
+{
+    MakeInstallDirectory(directory);
+    files_ = directory;
+}
+
+void FaultMatrix::CheckProtectedFileIsMadeWritable(DWORD attribute)
+{
+    std::wstring pyma = files_ + L"\\pyma\\setup.sav";
+    WriteFileBytes(pyma, "old");
+    ASSERT_TRUE(SetFileAttributesW(pyma.c_str(), attribute));
+    ASSERT_EQ(attribute, GetFileAttributesW(pyma.c_str()) & attribute);
+    Outcome expected;
+    expected.note = "normal before any input";
+    Check(expected, Run([&](HWND, Outcome& seen) {
+        bool normal = (GetFileAttributesW(pyma.c_str()) & attribute) == 0;
+        seen.note = normal ? "normal before any input" : "still protected at start";
+    }));
+}
+
+void FaultMatrix::Record(const std::string& expected, const std::string& seen)
+{
+    const char* matrix = getenv("SOUNDCFG_MATRIX");
+    if (matrix == NULL)
+        return;
+    const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
+    FILE* file = fopen(matrix, "ab");
+    ASSERT_NE(nullptr, file) << matrix;
+    // A directory the test run made is not under the case's own.
+    std::wstring where = files_.find(install_) == 0 ? L"." + files_.substr(install_.size()) : L"(made by the test run)";
+    fprintf(file, "%s.%s\t%s\t%s\t%s\t%s\n", test->test_suite_name(), test->name(), Narrow(where, CP_UTF8).c_str(), expected.c_str(),
+            seen.c_str(), expected == seen ? "holds" : "FAILS");
+    fclose(file);
+}
