@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Installs what building and testing soundcfg needs on Debian 12 or 13; quick
-# when all is there. 32-bit Wine comes only where tools/host.sh wants it.
+# Installs what building and testing soundcfg needs on Debian 12 or 13, as
+# root or through sudo; quick when all is there. 32-bit Wine comes only where
+# tools/host.sh wants it.
 set -euo pipefail
 source "$(dirname "$0")/host.sh"
 
@@ -29,14 +30,40 @@ missing=()
 for package in "${packages[@]}"; do
   installed "$package" || missing+=("$package")
 done
+add_i386=
+if [ -z "$why_not_32bit" ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+  add_i386=yes
+fi
+# The message texts are Big5: Wine takes code page 950 from this locale.
+need_locale=
+locale -a 2>/dev/null | grep -qix 'zh_TW.utf8' || need_locale=yes
+[ ${#missing[@]} -gt 0 ] || [ -n "$need_locale" ] || exit 0
+
+# Root installs directly, anyone else through sudo; someone who may not use
+# sudo is told what root must run, before anything has changed.
+if [ "$(id -u)" -eq 0 ]; then
+  as_root() { "$@"; }
+  through=
+elif command -v sudo >/dev/null && sudo -v; then
+  as_root() { sudo "$@"; }
+  through=" through sudo"
+else
+  steps=()
+  [ -z "$add_i386" ] || steps+=("dpkg --add-architecture i386")
+  [ ${#missing[@]} -eq 0 ] ||
+    steps+=("apt-get update" "apt-get install -y --no-install-recommends ${missing[*]}")
+  [ -z "$need_locale" ] || steps+=("localedef -i zh_TW -f UTF-8 zh_TW.UTF-8")
+  command=$(printf ' && %s' "${steps[@]}")
+  echo "setup: installing needs root, and $(id -un) may not use sudo here; as root, run once:" >&2
+  echo "  ${command# && }" >&2
+  exit 1
+fi
 
 if [ ${#missing[@]} -gt 0 ]; then
-  echo "setup: installing ${missing[*]}"
-  if [ -z "$why_not_32bit" ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
-    dpkg --add-architecture i386
-  fi
+  echo "setup: installing${through} ${missing[*]}"
+  [ -z "$add_i386" ] || as_root dpkg --add-architecture i386
   # A mirror in the middle of a sync can fail one index; the others still count.
-  if ! log=$(apt-get update 2>&1); then
+  if ! log=$(as_root apt-get update 2>&1); then
     failed=$(sed -nE 's/^[EW]: Failed to fetch ([^ ]+).*/\1/p' <<<"$log" | tr '\n' ' ')
     echo "setup: could not update ${failed:-some package lists}; going on with the lists that arrived"
   fi
@@ -46,20 +73,19 @@ if [ ${#missing[@]} -gt 0 ]; then
     [ "$package" = wine32:i386 ] || base+=("$package")
   done
   if [ ${#base[@]} -gt 0 ] &&
-     ! log=$(DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${base[@]}" 2>&1); then
+     ! log=$(as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${base[@]}" 2>&1); then
     echo "setup: could not install ${base[*]}: $(apt_reason "$log")" >&2
     exit 1
   fi
   # The i386 libraries must match their amd64 twins' versions, which a
   # half-synced mirror may not offer yet: then only the x86_64 build runs.
   if [ ${#base[@]} -lt ${#missing[@]} ] &&
-     ! log=$(DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends wine32:i386 2>&1); then
+     ! log=$(as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends wine32:i386 2>&1); then
     echo "setup: 32-bit Wine could not be installed ($(apt_reason "$log")); the Wine tests run on the x86_64 build alone"
   fi
 fi
 
-# The message texts are Big5: Wine takes code page 950 from this locale.
-if ! locale -a 2>/dev/null | grep -qix 'zh_TW.utf8'; then
-  echo "setup: generating the zh_TW.UTF-8 locale"
-  localedef -i zh_TW -f UTF-8 zh_TW.UTF-8
+if [ -n "$need_locale" ]; then
+  echo "setup: generating the zh_TW.UTF-8 locale${through}"
+  as_root localedef -i zh_TW -f UTF-8 zh_TW.UTF-8
 fi
