@@ -93,6 +93,19 @@ void FaultMatrix::Skip(const std::string& expected, const std::string& reason)
     GTEST_SKIP() << reason;
 }
 
+bool FaultMatrix::UsePreparedInstall(const char* name, const Outcome& expected)
+{
+    const char* directory = getenv(name);
+    if (directory == NULL || *directory == '\0') {
+        const char* why = getenv((std::string(name) + "_SKIP").c_str());
+        Skip(Describe(expected), why != NULL ? why : "the test run prepared no such directory");
+        return false;
+    }
+    files_ = Widen(directory);
+    SetInstallDirectory(directory);
+    return true;
+}
+
 std::wstring FaultMatrix::InTable(std::wstring message) const
 {
     for (size_t at; (at = message.find(files_)) != std::wstring::npos;)

@@ -43,6 +43,10 @@ protected:
     // the table, the message with this run's paths taken out.
     void Check(const Outcome& expected, Outcome seen);
     void Skip(const std::string& expected, const std::string& reason);
+    // Points the registry at the install directory that the test run made
+    // and named in the environment variable `name`. Without one, records the
+    // case as skipped, for the reason in `name`_SKIP, and returns false.
+    bool UsePreparedInstall(const char* name, const Outcome& expected);
 
     // Paths differ from run to run; the table names them from the install directory.
     std::wstring InTable(std::wstring message) const;

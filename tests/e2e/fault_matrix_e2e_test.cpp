@@ -3,8 +3,6 @@
 // fault matrix.
 #include "fault_matrix.h"
 
-#include <stdlib.h>
-
 #include "../../resources/resource.h"
 
 namespace {
@@ -167,15 +165,8 @@ TEST_F(FaultMatrix, FullDiskIsNamedInAMessage)
     expected.pyma = expected.pym2 = "";
     expected.message = kSaveFailed + L" / <dir>\\pyma\\setup.sav / <dir>\\pym2\\setup.sav";
     // The test run mounts a tiny file system, already full, with both sub-directories.
-    const char* fullDisk = getenv("SOUNDCFG_FULL_DISK");
-    if (fullDisk == NULL || *fullDisk == '\0') {
-        const char* why = getenv("SOUNDCFG_FULL_DISK_SKIP");
-        Skip(Describe(expected), why != NULL ? why : "no full file system was prepared");
-        return;
-    }
-    files_ = Widen(fullDisk);
-    SetInstallDirectory(fullDisk);
-    Check(expected, Run());
+    if (UsePreparedInstall("SOUNDCFG_FULL_DISK", expected))
+        Check(expected, Run());
 }
 
 // Input ---------------------------------------------------------------------

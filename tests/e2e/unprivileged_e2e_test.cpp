@@ -3,8 +3,6 @@
 // starts them under such a user (tools/wine-exec-unprivileged.sh).
 #include "fault_matrix.h"
 
-#include <stdlib.h>
-
 namespace {
 
 class Unprivileged : public FaultMatrix {};
@@ -42,15 +40,8 @@ TEST_F(Unprivileged, FileOfAnotherUserIsNamedInAMessage)
     expected.message = kSaveFailed + L" / <dir>\\pym2\\setup.sav";
     // The test run prepares an install directory whose pym2\setup.sav
     // belongs to another user, mode 0444; the pyma directory is this user's.
-    const char* foreign = getenv("SOUNDCFG_FOREIGN_INSTALL");
-    if (foreign == NULL || *foreign == '\0') {
-        const char* why = getenv("SOUNDCFG_FOREIGN_INSTALL_SKIP");
-        Skip(Describe(expected), why != NULL ? why : "no file of another user was prepared");
-        return;
-    }
-    files_ = Widen(foreign);
-    SetInstallDirectory(foreign);
-    Check(expected, Run());
+    if (UsePreparedInstall("SOUNDCFG_FOREIGN_INSTALL", expected))
+        Check(expected, Run());
 }
 
 }  // namespace
