@@ -6,11 +6,19 @@ source=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$source/build}
 cd "$source"
 
-# The Windows sources are checked as the clang build compiles them, the unit
-# tests as the native build does.
-clang-tidy --quiet -p "$build/clang" app/*.cpp settings/*.cpp dialog/*.cpp tools/wait_for_window.cpp
-clang-tidy --quiet -p "$build/native" tests/unit/*.cpp
-clang-tidy --quiet -p "$build/fuzz" fuzz/*.cpp
+# Each file with the compile commands of the build that compiles it: the
+# Windows sources the clang build's, the unit tests the native build's. One
+# file a process, as many at once as there are cores.
+with_database() {
+  local database=$1
+  shift
+  for file in "$@"; do printf '%s\0%s\0' "$database" "$file"; done
+}
+{
+  with_database "$build/clang" app/*.cpp settings/*.cpp dialog/*.cpp tools/wait_for_window.cpp
+  with_database "$build/native" tests/unit/*.cpp
+  with_database "$build/fuzz" fuzz/*.cpp
+} | xargs -0 -P "$(nproc)" -n 2 clang-tidy --quiet -p
 echo "clang-tidy: no findings"
 
 # Newer cppcheck notes where it limited its analysis; that is no finding.
