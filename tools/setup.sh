@@ -44,7 +44,7 @@ locale -a 2>/dev/null | grep -qix 'zh_TW.utf8' || need_locale=yes
 if [ "$(id -u)" -eq 0 ]; then
   as_root() { "$@"; }
   through=
-elif command -v sudo >/dev/null && sudo -v; then
+elif command -v sudo >/dev/null && sudo -v 2>/dev/null; then
   as_root() { sudo "$@"; }
   through=" through sudo"
 else
