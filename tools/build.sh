@@ -28,9 +28,8 @@ configure "$build/native" -DCMAKE_BUILD_TYPE=Debug -DCMAKE_CXX_FLAGS="$sanitizer
 
 # A build that does not run under Wine here needs only its program, for the
 # static checks; its Windows tests could not run.
-wine_builds=$(wine_builds)
 for arch in "${soundcfg_builds[@]}"; do
-  if [[ " $wine_builds " == *" $arch "* ]]; then
+  if runs_under_wine "$arch"; then
     cmake --build "$(build_dir_of "$arch")" -j2
   else
     cmake --build "$(build_dir_of "$arch")" -j2 --target soundcfg

@@ -86,6 +86,10 @@ wine_builds() {
   if [ -z "$(why_no_i686_wine)" ]; then echo i686 x86_64; else echo x86_64; fi
 }
 
+runs_under_wine() {
+  [[ " $(wine_builds) " == *" $1 "* ]]
+}
+
 # The build that `make run` and the benchmark run: the product where it can.
 first_wine_build() {
   local builds

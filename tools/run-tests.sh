@@ -45,9 +45,8 @@ run_wine_tests() {
 }
 
 status=0
-wine_builds=$(wine_builds)
 for arch in "${soundcfg_builds[@]}"; do
-  if [[ " $wine_builds " == *" $arch "* ]]; then
+  if runs_under_wine "$arch"; then
     (run_wine_tests "$arch" "$@") || status=$?
   else
     ctest --test-dir "$(build_dir_of "$arch")" --output-on-failure --label-exclude wine "$@" || status=$?
@@ -60,6 +59,7 @@ if [ $# -eq 0 ]; then
   bash "$tools/fuzz.sh" 15 || status=$?
 fi
 
+wine_builds=$(wine_builds)
 why_not_i686=$(why_no_i686_wine)
 echo "Wine tests ran on the builds: ${wine_builds// /, }${why_not_i686:+ (not i686: $why_not_i686)}"
 exit "$status"

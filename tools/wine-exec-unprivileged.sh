@@ -40,29 +40,35 @@ as_user() {
 }
 home=$program_dir/unprivileged
 mkdir -p "$home"
-# The X library checks the cookie file with access(), which looks past the
-# user's capabilities: the user gets a copy of its own.
-[ -z "${XAUTHORITY:-}" ] || cp "$XAUTHORITY" "$home/.Xauthority"
 chown -R "$uid:$uid" "$home"
 
-# The install directory of another user's file, at a short path: the program
-# reads at most 64 bytes of install directory. pym2\setup.sav belongs to
-# root, mode 0444; the rest is the user's.
-foreign=$(mktemp -d /tmp/soundcfg-foreign.XXXXXX)
-trap 'rm -rf "$foreign"' EXIT
+# A scratch directory at a short path, for what the user must reach without
+# its capability. First the install directory of another user's file, short
+# because the program reads at most 64 bytes of install directory:
+# pym2\setup.sav belongs to root, mode 0444; the rest is the user's.
+scratch=$(mktemp -d /tmp/soundcfg-unprivileged.XXXXXX)
+trap 'rm -rf "$scratch"' EXIT
+chmod 755 "$scratch"
+foreign=$scratch/install
 mkdir -p "$foreign/pyma" "$foreign/pym2"
 printf 'old pym2' >"$foreign/pym2/setup.sav"
-chmod 755 "$foreign"
 chmod 0444 "$foreign/pym2/setup.sav"
 chown "$uid:$uid" "$foreign" "$foreign/pyma"
 export SOUNDCFG_FOREIGN_INSTALL="Z:${foreign//\//\\}"
+# Then a copy of the X cookie file: the X library checks it with access(),
+# which looks past capabilities.
+cookie=$scratch/Xauthority
+if [ -n "${XAUTHORITY:-}" ]; then
+  cp "$XAUTHORITY" "$cookie"
+  chown "$uid:$uid" "$cookie"
+fi
 
 # The fault rows go to a file the user may write, then to the run's own.
 rows=$home/fault-matrix.tsv
 : >"$rows"
 chown "$uid:$uid" "$rows"
 status=0
-as_user env HOME="$home" USER=soundcfg-unprivileged XAUTHORITY="$home/.Xauthority" \
+as_user env HOME="$home" USER=soundcfg-unprivileged XAUTHORITY="$cookie" \
   SOUNDCFG_UNPRIVILEGED_HOME="$home" SOUNDCFG_MATRIX="$rows" \
   bash "$0" "$wine_build" "$@" || status=$?
 [ -n "${SOUNDCFG_MATRIX:-}" ] && cat "$rows" >>"$SOUNDCFG_MATRIX"
