@@ -1,11 +1,11 @@
 #!/usr/bin/env bash
-# Runs both fuzzers for the given number of seconds each (15 by default),
+# Runs both fuzzers for the given number of seconds each (10 by default),
 # starting from the corpus in fuzz/corpus; new inputs and any failing input
 # go to build/fuzz only.
 set -euo pipefail
 source=$(cd "$(dirname "$0")/.." && pwd)
 build=${BUILD_DIR:-$source/build}/fuzz
-seconds=${1:-15}
+seconds=${1:-10}
 
 for fuzzer in path_join copy_rule; do
   work=$build/corpus-$fuzzer

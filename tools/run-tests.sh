@@ -3,7 +3,7 @@
 # Wine tests where this host runs that build under Wine (tools/host.sh), with
 # one wineserver kept alive for the build's run, and its other tests anyway.
 # Each Wine build's fault cases leave their table in its build directory. A
-# full run (no ctest arguments) also fuzzes for about 30 s.
+# full run (no ctest arguments) also fuzzes for about 20 s.
 set -euo pipefail
 tools=$(dirname "$0")
 source "$tools/host.sh"
@@ -56,7 +56,7 @@ done
 ctest --test-dir "$BUILD_DIR/native" --output-on-failure "$@" || status=$?
 
 if [ $# -eq 0 ]; then
-  bash "$tools/fuzz.sh" 15 || status=$?
+  bash "$tools/fuzz.sh" 10 || status=$?
 fi
 
 wine_builds=$(wine_builds)
