@@ -65,7 +65,8 @@ if [ ${#missing[@]} -gt 0 ]; then
   # A mirror in the middle of a sync can fail one index; the others still count.
   if ! log=$(as_root apt-get update 2>&1); then
     failed=$(sed -nE 's/^[EW]: Failed to fetch ([^ ]+).*/\1/p' <<<"$log" | tr '\n' ' ')
-    echo "setup: could not update ${failed:-some package lists}; going on with the lists that arrived"
+    echo "setup: could not update ${failed:-the package lists ($(apt_reason "$log"))};" \
+      "going on with the lists that arrived"
   fi
 
   base=()
