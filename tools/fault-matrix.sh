@@ -12,6 +12,8 @@ afterwards (`<hex>` for a byte that does not print), whether the dialog and a
 message box appeared (`<dir>` is the directory holding `pyma` and `pym2`),
 anything the case checked along the way, and the exit code. "Files in" is
 that directory, from the case's own directory, where the program also starts.
+The Unprivileged cases run as a user without privileges: Wine run by root
+writes read-only files all the same.
 HEAD
 echo "\`make docs\` writes this file; these rows are from $2."
 cat <<'HEAD'
