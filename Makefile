@@ -1,7 +1,8 @@
 # One command each for running and testing soundcfg on a fresh Debian machine:
 # both install what is missing, build, and prepare the Wine prefix first.
 export BUILD_DIR := $(CURDIR)/build
-MAKEFLAGS += --no-print-directory
+# The Wine prefixes are made while the build runs.
+MAKEFLAGS += --no-print-directory -j2
 
 .PHONY: setup build prefix analyze run test docs bench fuzz clean
 
