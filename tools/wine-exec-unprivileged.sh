@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
-# wine-exec-unprivileged.sh BUILD PROGRAM [ARGUMENT...]: runs a Windows test
-# program of BUILD as a user without privileges, for the fault cases whose
-# truth depends on file permissions: Wine run by root writes read-only files.
-# An ordinary user is such a user already, and runs it as the other tests.
-# Root runs it under an unused uid, with a home and Wine prefix of its own,
-# and first makes the file of another user that one case needs.
+# wine-exec-unprivileged.sh BUILD [PROGRAM [ARGUMENT...]]: runs a Windows
+# test program of BUILD as a user without privileges, for the fault cases
+# whose truth depends on file permissions: Wine run by root writes read-only
+# files. An ordinary user is such a user already, and runs it as the other
+# tests. Root runs it under an unused uid, with a home and Wine prefix of its
+# own, and first makes the file of another user that one case needs. Without
+# a program, root only makes that home and prefix.
 set -euo pipefail
 tools=$(cd "$(dirname "$0")" && pwd)
 source "$tools/wine-env.sh" "$1"
@@ -14,6 +15,7 @@ if [ -n "${SOUNDCFG_UNPRIVILEGED_HOME:-}" ]; then
   # Now the unused uid, with a wineserver of its own for this run.
   export WINEPREFIX=$SOUNDCFG_UNPRIVILEGED_HOME/wineprefix
   prepare_wine_prefix >/dev/null
+  [ $# -gt 0 ] || exit 0
   wineserver -p >/dev/null 2>&1
   wine cmd.exe /c exit </dev/null >/dev/null 2>&1
   status=0
