@@ -12,7 +12,8 @@ repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 export BUILD_DIR=${BUILD_DIR:-$repo_root/build}
 # The builds these scripts start size their own jobs; the job server of the
 # Makefile, which runs some of these scripts side by side, is not theirs.
-unset MAKEFLAGS MFLAGS
+unset MFLAGS
+export MAKEFLAGS=--no-print-directory
 
 soundcfg_builds=(i686 x86_64)
 
