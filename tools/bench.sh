@@ -10,9 +10,8 @@ source "$(dirname "$0")/wine-env.sh" "$(first_wine_build)"
 if [ -z "${SOUNDCFG_IN_XVFB:-}" ]; then
   SOUNDCFG_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
-wineserver -p
+start_wine
 trap 'wineserver -k' EXIT
-wine cmd.exe /c exit </dev/null >/dev/null 2>&1
 
 install=$program_dir/bench-install
 register_install_directory "$install"

@@ -27,10 +27,7 @@ fi
 
 run_wine_tests() {
   source "$tools/wine-env.sh" "$1"
-  wineserver -p
-  # Start Wine's services and desktop now, away from ctest: a service started
-  # by a test would inherit its output pipe and keep ctest waiting for it.
-  wine cmd.exe /c exit </dev/null >/dev/null 2>&1
+  start_wine
   export SOUNDCFG_MATRIX=$program_dir/fault-matrix.tsv
   rm -f "$SOUNDCFG_MATRIX"
   local status=0

@@ -57,6 +57,14 @@ REG
   touch "$stamp"
 }
 
+# Starts this prefix's wineserver, kept alive until `wineserver -k`, and
+# Wine's services and desktop with it: a service started later by a test
+# would inherit the test runner's output pipe and keep it waiting.
+start_wine() {
+  wineserver -p >/dev/null 2>&1
+  wine cmd.exe /c exit </dev/null >/dev/null 2>&1
+}
+
 # Makes DIRECTORY an install directory with both sub-directories and registers
 # it where the program looks for it.
 register_install_directory() {

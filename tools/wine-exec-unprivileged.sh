@@ -16,8 +16,7 @@ if [ -n "${SOUNDCFG_UNPRIVILEGED_HOME:-}" ]; then
   export WINEPREFIX=$SOUNDCFG_UNPRIVILEGED_HOME/wineprefix
   prepare_wine_prefix >/dev/null
   [ $# -gt 0 ] || exit 0
-  wineserver -p >/dev/null 2>&1
-  wine cmd.exe /c exit </dev/null >/dev/null 2>&1
+  start_wine
   status=0
   "$WINELOADER" "$@" || status=$?
   wineserver -k
