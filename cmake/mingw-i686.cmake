@@ -1,3 +1,5 @@
-# The product: 32-bit Windows.
+# The product: 32-bit Windows, run by 32-bit Wine. Where the kernel runs no
+# 32-bit programs, SOUNDCFG_WINE_LAUNCHER starts that Wine under emulation.
 set(CMAKE_SYSTEM_PROCESSOR i686)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${SOUNDCFG_WINE_LAUNCHER} /usr/lib/wine/wine)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-gcc.cmake)

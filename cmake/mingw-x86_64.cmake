@@ -1,3 +1,4 @@
-# The same sources for 64-bit Windows, for hosts whose Wine runs no 32-bit programs.
+# The same sources for 64-bit Windows, run by 64-bit Wine on every x86_64 kernel.
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
+set(CMAKE_CROSSCOMPILING_EMULATOR /usr/lib/wine/wine64)
 include(${CMAKE_CURRENT_LIST_DIR}/mingw-gcc.cmake)

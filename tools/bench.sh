@@ -2,30 +2,33 @@
 # `make bench`: soundcfg against the floor program (bench/floor.cpp, which only
 # shows the same dialog template): start-up time, executable size, and the
 # system calls that write each setup file during one OK. Prints figures;
-# asserts nothing. It times the first build this host runs under Wine.
+# asserts nothing. It times the product where this host runs it natively
+# under Wine, else the x86_64 build; the sizes are the product's.
 set -euo pipefail
-source "$(dirname "$0")/host.sh"
-source "$(dirname "$0")/wine-env.sh" "$(first_wine_build)"
+tools=$(cd "$(dirname "$0")" && pwd)
+source "$tools/host.sh"
+build=$repo_root/build/x86_64
+[ "$(i686_wine)" != native ] || build=$repo_root/build/i686
 
 if [ -z "${SOUNDCFG_IN_XVFB:-}" ]; then
   SOUNDCFG_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
-start_wine
-trap 'wineserver -k' EXIT
+source "$tools/wine-session.sh" "$build"
+start
+trap stop EXIT
 
-install=$program_dir/bench-install
+install=$build/bench-install
 register_install_directory "$install"
 
 echo "soundcfg benchmark, $(date -u +%Y-%m-%d), $(nproc) cores, $(uname -m), $(wine --version)," \
-  "the $wine_build build"
+  "the $(basename "$build") build"
 echo
-pairs=${BENCH_PAIRS:-30}
-wine "$program_dir/startup_bench.exe" "$(unix_to_windows_path "$program_dir/soundcfg.exe")" \
-  "$(unix_to_windows_path "$program_dir/floor.exe")" "$pairs" | tr -d '\r'
+wine "$build/startup_bench.exe" "Z:${build//\//\\}\\soundcfg.exe" "Z:${build//\//\\}\\floor.exe" \
+  "${BENCH_PAIRS:-30}" | tr -d '\r'
 
-# The sizes are the product's, whichever build was timed.
-program_size=$(stat -c %s "$BUILD_DIR/soundcfg.exe")
-floor_size=$(stat -c %s "$BUILD_DIR/floor.exe")
+product=$repo_root/build/i686
+program_size=$(stat -c %s "$product/soundcfg.exe")
+floor_size=$(stat -c %s "$product/floor.exe")
 echo
 echo "executable size: soundcfg $program_size bytes, floor $floor_size bytes," \
   "ratio $(awk "BEGIN { printf \"%.2f\", $program_size / $floor_size }")," \
@@ -33,11 +36,11 @@ echo "executable size: soundcfg $program_size bytes, floor $floor_size bytes," \
 
 # Wine writes a file from the program's own process, so tracing the process
 # tree of one run catches every write that reaches the setup files.
-trace=$program_dir/bench-strace.txt
+trace=$build/bench-strace.txt
 rm -f "$install/pyma/setup.sav" "$install/pym2/setup.sav"
-strace -f -qq -y -e trace=write,pwrite64,writev,pwritev -o "$trace" wine "$program_dir/soundcfg.exe" &
+strace -f -qq -y -e trace=write,pwrite64,writev,pwritev -o "$trace" "$WINELOADER" "$build/soundcfg.exe" &
 program=$!
-wine "$program_dir/wait_for_window.exe" "Orvanta設定程式" >/dev/null
+wine "$build/wait_for_window.exe" "Orvanta設定程式" >/dev/null
 press_ok_until_exit "$program"
 echo
 for file in pyma pym2; do

@@ -1,24 +1,24 @@
 #!/usr/bin/env bash
-# demo.sh BUILD [SCREENSHOT]: runs soundcfg of BUILD on the demo install
-# directory in the current display, then prints what it wrote. Given a file
-# name, it saves a screenshot of the dialog there and presses OK with a real
-# key press instead of waiting for the player. The caller keeps the
-# wineserver running.
+# demo.sh BUILD_DIR [SCREENSHOT]: runs soundcfg of that build on the demo
+# install directory in the current display, then prints what it wrote. Given
+# a file name, it saves a screenshot of the dialog there and presses OK with a
+# real key press instead of waiting for the player. The caller keeps the Wine
+# session running.
 set -euo pipefail
-source "$(dirname "$0")/wine-env.sh" "$1"
+source "$(dirname "$0")/wine-session.sh" "$1"
 screenshot=${2:-}
 
-demo=$program_dir/demo-install
+demo=$1/demo-install
 register_install_directory "$demo"
 rm -f "$demo/pyma/setup.sav" "$demo/pym2/setup.sav"
-echo "demo install directory: $demo ($wine_build build)"
+echo "demo install directory: $demo ($(basename "$1") build)"
 
 if [ -z "$screenshot" ]; then
-  wine "$program_dir/soundcfg.exe"
+  wine "$1/soundcfg.exe"
 else
-  wine "$program_dir/soundcfg.exe" &
+  wine "$1/soundcfg.exe" &
   program=$!
-  frame=$(wine "$program_dir/wait_for_window.exe" "Orvanta設定程式" | tr -d '\r')
+  frame=$(wine "$1/wait_for_window.exe" "Orvanta設定程式" | tr -d '\r')
   sleep 1
   import -window root -crop "$frame" +repage "$screenshot"
   echo "screenshot: $screenshot"

@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Runs both fuzzers for the given number of seconds each (10 by default),
 # starting from the corpus in fuzz/corpus; new inputs and any failing input
-# go to build/fuzz only.
+# go to build/native only.
 set -euo pipefail
 source=$(cd "$(dirname "$0")/.." && pwd)
-build=${BUILD_DIR:-$source/build}/fuzz
+build=$source/build/native
 seconds=${1:-10}
 
 for fuzzer in path_join copy_rule; do

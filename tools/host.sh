@@ -1,49 +1,23 @@
-# Sourced by the set-up, build and test scripts: which builds of soundcfg this
-# host makes, and which of them it runs under Wine. Decided here and nowhere else.
-#
-# Every host builds both:
-#   i686    the product, build/soundcfg.exe, run by 32-bit Wine
-#   x86_64  the same sources, build/x86_64/soundcfg.exe, run by 64-bit Wine
-# 64-bit Wine runs on every x86_64 kernel; 32-bit Wine only where the kernel
-# runs 32-bit programs. SOUNDCFG_X86_64_ONLY=1 takes the path of a host that
-# cannot, so that path can be tried on one that can.
+# Sourced by the set-up, build and test scripts: how this host runs the
+# product, the i686 build, under Wine, decided here and nowhere else. (The
+# x86_64 build of the same sources runs under 64-bit Wine on every x86_64
+# kernel.) The i686 build runs
+#   natively  where the kernel runs 32-bit programs, under Debian's 32-bit Wine;
+#   emulated  where it does not, under the 32-bit Wine of a Debian root that
+#             set-up builds, its i386 code under qemu-user (tools/i386-root.sh);
+# and not at all where neither can be had, or where SOUNDCFG_X86_64_ONLY=1
+# asks for the x86_64 build alone, the quicker loop.
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-export BUILD_DIR=${BUILD_DIR:-$repo_root/build}
-# The builds these scripts start size their own jobs; the job server of the
-# Makefile, which runs some of these scripts side by side, is not theirs.
-unset MFLAGS
-export MAKEFLAGS=--no-print-directory
 
-soundcfg_builds=(i686 x86_64)
-
-# Where a build's configure, binaries and Wine prefix live.
-build_dir_of() {
-  case $1 in
-    i686) echo "$BUILD_DIR" ;;
-    x86_64) echo "$BUILD_DIR/x86_64" ;;
-  esac
-}
-
-toolchain_of() {
-  echo "$repo_root/cmake/mingw-$1.cmake"
-}
-
-# Debian installs both Wine loaders side by side; its `wine` script prefers
-# the 32-bit one whenever it is installed, even where the kernel cannot run it.
-wine_loader_of() {
-  case $1 in
-    i686) echo /usr/lib/wine/wine ;;
-    x86_64) echo /usr/lib/wine/wine64 ;;
-  esac
-}
-
-wine_arch_of() {
-  case $1 in
-    i686) echo win32 ;;
-    x86_64) echo win64 ;;
-  esac
-}
+# The emulation root, Debian 13: its qemu-user (10) runs Wine well, where
+# Debian 12's reserves Wine's address space for a minute at every start. It
+# lies outside any checkout, shared by all, and its name carries its recipe,
+# so a changed recipe builds a new one.
+i386_root_recipe=(--variant=minbase --architectures=amd64,i386
+  --include=wine,wine64,wine32:i386,qemu-user,locales,fonts-wqy-microhei
+  '--customize-hook=chroot "$1" localedef -i zh_TW -f UTF-8 zh_TW.UTF-8' trixie)
+i386_root=/var/cache/soundcfg/i386-root-$(md5sum <<<"${i386_root_recipe[*]}" | cut -c1-8)
 
 # Runs a static i386 program of 91 bytes that only exits with 0: a kernel
 # without 32-bit support refuses it with "Exec format error", whatever is
@@ -51,8 +25,8 @@ wine_arch_of() {
 kernel_runs_32bit_code() {
   local probe status=0
   # In the build directory: a temporary directory may be mounted noexec.
-  mkdir -p "$BUILD_DIR"
-  probe=$(mktemp -p "$BUILD_DIR" probe-i386.XXXXXX)
+  mkdir -p "$repo_root/build"
+  probe=$(mktemp -p "$repo_root/build" probe-i386.XXXXXX)
   # ELF header, one program header that loads the whole file at 0x08048000,
   # then: xor ebx,ebx; push 1; pop eax; int 0x80 (exit with 0).
   printf '%b' \
@@ -66,37 +40,24 @@ kernel_runs_32bit_code() {
   return "$status"
 }
 
-# Why this host does not want 32-bit Wine at all; empty where it does.
-why_no_32bit_wine() {
+# Kernels from 6.7 on give a user namespace a binfmt_misc of its own, in which
+# qemu-user can run i386 programs without changing the host's.
+private_binfmt_misc() {
+  unshare --user --map-current-user --keep-caps --mount \
+    mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc 2>/dev/null
+}
+
+# Why the i686 build cannot run under Wine here, or how it can: native or emulated.
+i686_wine() {
   if [ "${SOUNDCFG_X86_64_ONLY:-}" = 1 ]; then
     echo "SOUNDCFG_X86_64_ONLY=1 asks for the x86_64 build alone"
-  elif ! kernel_runs_32bit_code; then
-    echo "this kernel runs no 32-bit programs"
+  elif kernel_runs_32bit_code; then
+    if [ -x /usr/lib/wine/wine ]; then echo native; else echo "32-bit Wine (wine32:i386) is not installed"; fi
+  elif ! private_binfmt_misc; then
+    echo "this kernel runs no 32-bit programs, and has no binfmt_misc of a user namespace's own to emulate them"
+  elif [ -d "$i386_root" ]; then
+    echo emulated
+  else
+    echo "this kernel runs no 32-bit programs, and set-up could not build the emulation root $i386_root"
   fi
-}
-
-# Why the i686 build does not run under Wine here; empty where it does.
-why_no_i686_wine() {
-  local why
-  why=$(why_no_32bit_wine)
-  if [ -z "$why" ] && [ ! -x "$(wine_loader_of i686)" ]; then
-    why="32-bit Wine (wine32:i386) is not installed"
-  fi
-  echo "$why"
-}
-
-# The builds whose Wine tests run here, the product first.
-wine_builds() {
-  if [ -z "$(why_no_i686_wine)" ]; then echo i686 x86_64; else echo x86_64; fi
-}
-
-runs_under_wine() {
-  [[ " $(wine_builds) " == *" $1 "* ]]
-}
-
-# The build that `make run` and the benchmark run: the product where it can.
-first_wine_build() {
-  local builds
-  builds=$(wine_builds)
-  echo "${builds%% *}"
 }

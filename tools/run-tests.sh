@@ -1,62 +1,43 @@
 #!/usr/bin/env bash
-# Runs every test through ctest, in a virtual display: for each build, its
-# Wine tests where this host runs that build under Wine (tools/host.sh), with
-# one wineserver kept alive for the build's run, and its other tests anyway.
-# Each Wine build's fault cases leave their table in its build directory. A
-# full run (no ctest arguments) also fuzzes for about 20 s.
+# Runs every test through ctest, in a virtual display: each build's Wine tests
+# where this host runs that build under Wine (tools/host.sh), its other tests
+# anyway, then the native unit tests. ctest's fixtures start and stop each
+# build's Wine session; stopping them here too leaves nothing running or
+# mounted when the run is cut short. A full run (no ctest arguments) also
+# fuzzes for about 20 s.
 set -euo pipefail
-tools=$(dirname "$0")
+tools=$(cd "$(dirname "$0")" && pwd)
 source "$tools/host.sh"
+cd "$repo_root"
 
 if [ -z "${SOUNDCFG_IN_XVFB:-}" ]; then
   SOUNDCFG_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 
-# The full-disk case needs a tiny file system that is already full, at a
-# short path: the program reads at most 64 bytes of install directory.
-full_disk=$(mktemp -d /tmp/soundcfg-full.XXXXXX)
-trap 'mountpoint -q "$full_disk" && umount "$full_disk"; rmdir "$full_disk"' EXIT
-if mount_error=$(mount -t tmpfs -o size=16k tmpfs "$full_disk" 2>&1); then
-  mkdir -p "$full_disk/pyma" "$full_disk/pym2"
-  dd if=/dev/zero of="$full_disk/filler" bs=4k 2>/dev/null || true
-  # Wine's Z: drive is the Unix root.
-  export SOUNDCFG_FULL_DISK="Z:${full_disk//\//\\}"
-else
-  export SOUNDCFG_FULL_DISK_SKIP="mounting a 16 KiB tmpfs was refused (${mount_error:-no reason given}); it needs root"
-fi
-
-run_wine_tests() {
-  source "$tools/wine-env.sh" "$1"
-  start_wine
-  export SOUNDCFG_MATRIX=$program_dir/fault-matrix.tsv
-  rm -f "$SOUNDCFG_MATRIX"
-  local status=0
-  ctest --test-dir "$program_dir" --output-on-failure "${@:2}" || status=$?
-  if [ -s "$SOUNDCFG_MATRIX" ]; then
-    bash "$tools/fault-matrix.sh" "$SOUNDCFG_MATRIX" "the $1 build, under $(wine --version)" \
-      >"$program_dir/fault-matrix.md"
-    echo "fault matrix: $program_dir/fault-matrix.md"
-  fi
-  wineserver -k
-  return "$status"
+i686=$(i686_wine)
+stop_sessions() {
+  for build in build/i686 build/x86_64; do
+    bash "$tools/wine-session.sh" "$build" stop
+    bash tests/e2e/fault_cases.sh "$build" stop
+  done
 }
+trap stop_sessions EXIT
+rm -f build/*/fault-matrix.md
 
 status=0
-for arch in "${soundcfg_builds[@]}"; do
-  if runs_under_wine "$arch"; then
-    (run_wine_tests "$arch" "$@") || status=$?
-  else
-    ctest --test-dir "$(build_dir_of "$arch")" --output-on-failure --label-exclude wine "$@" || status=$?
-  fi
-done
-# The unit tests again, natively, under AddressSanitizer and UBSan.
-ctest --test-dir "$BUILD_DIR/native" --output-on-failure "$@" || status=$?
-
+wine_tests=()
+[ "$i686" = native ] || [ "$i686" = emulated ] || wine_tests=(--label-exclude wine)
+ctest --test-dir build/i686 --output-on-failure "${wine_tests[@]}" "$@" || status=1
+ctest --test-dir build/x86_64 --output-on-failure "$@" || status=1
+ctest --test-dir build/native --output-on-failure "$@" || status=1
 if [ $# -eq 0 ]; then
-  bash "$tools/fuzz.sh" 10 || status=$?
+  bash "$tools/fuzz.sh" 10 || status=1
 fi
 
-wine_builds=$(wine_builds)
-why_not_i686=$(why_no_i686_wine)
-echo "Wine tests ran on the builds: ${wine_builds// /, }${why_not_i686:+ (not i686: $why_not_i686)}"
+ls build/*/fault-matrix.md 2>/dev/null | sed 's/^/fault matrix: /'
+case $i686 in
+  native) echo "Wine tests ran on the builds: i686, x86_64" ;;
+  emulated) echo "Wine tests ran on the builds: i686 (emulated: this kernel runs no 32-bit programs), x86_64" ;;
+  *) echo "Wine tests ran on the builds: x86_64 (not i686: $i686)" ;;
+esac
 exit "$status"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what building and testing soundcfg needs on Debian 12 or 13, as
-# root or through sudo; quick when all is there. 32-bit Wine comes only where
-# tools/host.sh wants it.
+# root or through sudo; quick when all is there. For the i686 build's Wine
+# (tools/host.sh): 32-bit Wine where the kernel runs 32-bit programs, else the
+# emulation root, built once for the machine.
 set -euo pipefail
 source "$(dirname "$0")/host.sh"
 
@@ -14,8 +15,17 @@ packages=(
   xvfb xauth xdotool imagemagick strace
   locales fonts-wqy-microhei
 )
-why_not_32bit=$(why_no_32bit_wine)
-[ -n "$why_not_32bit" ] || packages+=(wine32:i386)
+wine32=
+need_i386_root=
+if [ "${SOUNDCFG_X86_64_ONLY:-}" != 1 ]; then
+  if kernel_runs_32bit_code; then
+    wine32=yes
+    packages+=(wine32:i386)
+  elif private_binfmt_misc; then
+    packages+=(mmdebstrap)
+    [ -d "$i386_root" ] || need_i386_root=yes
+  fi
+fi
 
 installed() {
   dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed'
@@ -31,13 +41,13 @@ for package in "${packages[@]}"; do
   installed "$package" || missing+=("$package")
 done
 add_i386=
-if [ -z "$why_not_32bit" ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
+if [ -n "$wine32" ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
   add_i386=yes
 fi
 # The message texts are Big5: Wine takes code page 950 from this locale.
 need_locale=
 locale -a 2>/dev/null | grep -qix 'zh_TW.utf8' || need_locale=yes
-[ ${#missing[@]} -gt 0 ] || [ -n "$need_locale" ] || exit 0
+[ ${#missing[@]} -gt 0 ] || [ -n "$need_locale" ] || [ -n "$need_i386_root" ] || exit 0
 
 # Root installs directly, anyone else through sudo; someone who may not use
 # sudo is told what root must run, before anything has changed.
@@ -53,6 +63,8 @@ else
   [ ${#missing[@]} -eq 0 ] ||
     steps+=("apt-get update" "apt-get install -y --no-install-recommends ${missing[*]}")
   [ -z "$need_locale" ] || steps+=("localedef -i zh_TW -f UTF-8 zh_TW.UTF-8")
+  [ -z "$need_i386_root" ] || steps+=("mkdir -p ${i386_root%/*}"
+    "mmdebstrap --quiet $(printf '%q ' "${i386_root_recipe[@]}")$i386_root")
   command=$(printf ' && %s' "${steps[@]}")
   echo "setup: installing needs root, and $(id -un) may not use sudo here; as root, run once:" >&2
   echo "  ${command# && }" >&2
@@ -89,4 +101,17 @@ fi
 if [ -n "$need_locale" ]; then
   echo "setup: generating the zh_TW.UTF-8 locale${through}"
   as_root localedef -i zh_TW -f UTF-8 zh_TW.UTF-8
+fi
+
+# Any older root goes: its recipe is no longer the scripts'.
+if [ -n "$need_i386_root" ]; then
+  echo "setup: building the emulation root $i386_root${through}, once for this machine"
+  as_root rm -rf "${i386_root%/*}"
+  as_root mkdir -p "${i386_root%/*}"
+  if log=$(as_root mmdebstrap --quiet "${i386_root_recipe[@]}" "$i386_root.new" 2>&1); then
+    as_root mv "$i386_root.new" "$i386_root"
+  else
+    echo "setup: the emulation root could not be built ($(grep -m1 -E '^E:' <<<"$log" || tail -n1 <<<"$log"));" \
+      "the Wine tests run on the x86_64 build alone"
+  fi
 fi

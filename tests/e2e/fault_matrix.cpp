@@ -4,6 +4,8 @@
 #include <stdio.h>
 #include <stdlib.h>
 
+#include <algorithm>
+
 std::string ShowBytes(const std::string& bytes)
 {
     if (bytes == kAbsent)
@@ -15,6 +17,14 @@ std::string ShowBytes(const std::string& bytes)
         shown += c >= 0x20 && c < 0x7F && c != '<' ? std::string(1, static_cast<char>(c)) : hex;
     }
     return shown + "\"";
+}
+
+// A | in a Markdown table cell would end the cell early.
+static std::string InCell(std::string text)
+{
+    for (size_t at = 0; (at = text.find('|', at)) != std::string::npos; at += 2)
+        text.insert(at, 1, '\\');
+    return text;
 }
 
 Outcome Saved(const std::string& record, const char* note)
@@ -97,12 +107,19 @@ bool FaultMatrix::UsePreparedInstall(const char* name, const Outcome& expected)
 {
     const char* directory = getenv(name);
     if (directory == NULL || *directory == '\0') {
-        const char* why = getenv((std::string(name) + "_SKIP").c_str());
-        Skip(Describe(expected), why != NULL ? why : "the test run prepared no such directory");
+        Skip(Describe(expected), std::string("the test run named no directory in ") + name);
         return false;
     }
-    files_ = Widen(directory);
-    SetInstallDirectory(directory);
+    // A Unix path: Wine's Z: drive is the Unix root.
+    std::string windowsPath = std::string("Z:") + directory;
+    std::replace(windowsPath.begin(), windowsPath.end(), '/', '\\');
+    std::optional<std::string> whyNot = ReadFileBytes(Widen(windowsPath) + L"\\not-prepared");
+    if (whyNot) {
+        Skip(Describe(expected), whyNot->substr(0, whyNot->find('\n')));
+        return false;
+    }
+    files_ = Widen(windowsPath);
+    SetInstallDirectory(windowsPath);
     return true;
 }
 
@@ -141,11 +158,13 @@ void FaultMatrix::Record(const std::string& expected, const std::string& seen)
     if (matrix == NULL)
         return;
     const testing::TestInfo* test = testing::UnitTest::GetInstance()->current_test_info();
-    FILE* file = fopen(matrix, "ab");
-    ASSERT_NE(nullptr, file) << matrix;
     // A directory the test run made is not under the case's own.
     std::wstring where = files_.find(install_) == 0 ? L"." + files_.substr(install_.size()) : L"(made by the test run)";
-    fprintf(file, "%s.%s\t%s\t%s\t%s\t%s\n", test->test_suite_name(), test->name(), Narrow(where, CP_UTF8).c_str(), expected.c_str(),
-            seen.c_str(), expected == seen ? "holds" : "FAILS");
+    std::string row = std::string("| ") + test->test_suite_name() + "." + test->name() + " | " + Narrow(where, CP_UTF8) +
+                      " | " + InCell(expected) + " | " + InCell(seen) + " | " + (expected == seen ? "holds" : "FAILS") +
+                      " |\n";
+    FILE* file = fopen(matrix, "ab");
+    ASSERT_NE(nullptr, file) << matrix;
+    fputs(row.c_str(), file);
     fclose(file);
 }

@@ -1,7 +1,7 @@
 // The fault cases' fixture: runs the real program to its end, compares the
-// expected outcome with the seen one, and writes both as a row (case,
-// expected, seen) to the file named by SOUNDCFG_MATRIX, from which the test
-// run builds the fault matrix table.
+// expected outcome with the seen one, and adds both as a row (case, where its
+// files lie, expected, seen, verdict) to the fault matrix table named by
+// SOUNDCFG_MATRIX, whose head the test run wrote.
 #ifndef SOUNDCFG_E2E_FAULT_MATRIX_H
 #define SOUNDCFG_E2E_FAULT_MATRIX_H
 
@@ -44,8 +44,10 @@ protected:
     void Check(const Outcome& expected, Outcome seen);
     void Skip(const std::string& expected, const std::string& reason);
     // Points the registry at the install directory that the test run made
-    // and named in the environment variable `name`. Without one, records the
-    // case as skipped, for the reason in `name`_SKIP, and returns false.
+    // at the Unix path in the environment variable `name`. Where the test run
+    // could not make it, it left the reason in the file not-prepared there:
+    // then the case is recorded as skipped, for that reason, and this
+    // returns false.
     bool UsePreparedInstall(const char* name, const Outcome& expected);
 
     // Paths differ from run to run; the table names them from the install directory.

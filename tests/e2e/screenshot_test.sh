@@ -1,13 +1,11 @@
 #!/usr/bin/env bash
-# screenshot_test.sh BUILD: saves a screenshot of the dialog as Wine draws it
-# and checks that the run behind it wrote the default record; the picture
+# screenshot_test.sh BUILD_DIR: saves a screenshot of the dialog as Wine draws
+# it and checks that the run behind it wrote the default record; the picture
 # itself is for people to look at.
 set -euo pipefail
-tools=$(dirname "$0")/../../tools
-source "$tools/wine-env.sh" "$1"
-screenshot=$program_dir/dialog-screenshot.png
+screenshot=$1/dialog-screenshot.png
 
-output=$(bash "$tools/demo.sh" "$wine_build" "$screenshot")
+output=$(bash "$(dirname "$0")/../../tools/demo.sh" "$1" "$screenshot")
 echo "$output"
 grep -q '>522000000<' <<<"$output"
 grep -q '>522000<' <<<"$output"

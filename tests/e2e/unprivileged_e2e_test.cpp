@@ -1,6 +1,6 @@
-// Fault cases whose truth depends on file permissions, run by a user without
-// privileges: Wine run by root writes read-only files anyway. The test run
-// starts them under such a user (tools/wine-exec-unprivileged.sh).
+// Fault cases whose truth depends on file permissions, run without
+// privileges: Wine run by root writes read-only files anyway. The tests'
+// CMakeLists starts them in a user namespace that maps no user.
 #include "fault_matrix.h"
 
 namespace {

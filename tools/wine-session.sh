@@ -1,0 +1,61 @@
+#!/usr/bin/env bash
+# wine-session.sh BUILD_DIR start|stop: starts the Wine session the Windows
+# programs of that build run in, making its prefix first if need be, and stops
+# it. Sourced with BUILD_DIR alone, it gives a script that build's Wine.
+set -euo pipefail
+source "$1/wine.env"
+tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+
+wine() {
+  ${SOUNDCFG_WINE_LAUNCHER:+"$SOUNDCFG_WINE_LAUNCHER"} "$WINELOADER" "$@"
+}
+wineserver() {
+  ${SOUNDCFG_WINE_LAUNCHER:+"$SOUNDCFG_WINE_LAUNCHER"} "$WINESERVER" "$@"
+}
+
+# The prefix is ready once its settings are in; a run stopped before that
+# makes it anew. The permission cases get a copy of their own, of links to
+# the same files: a prefix names its server, and theirs must run without
+# privileges, as they do. Wine replaces a registry file rather than rewrite it.
+start() {
+  if [ ! -f "$WINEPREFIX/.soundcfg-ready" ]; then
+    echo "making the Wine prefix $WINEPREFIX ($(wine --version))"
+    rm -rf "$WINEPREFIX" "$SOUNDCFG_UNPRIVILEGED_PREFIX"
+    wine wineboot.exe -i >/dev/null 2>&1
+    iconv -f UTF-8 -t UTF-16 "$tools/wine-prefix.reg" >"$WINEPREFIX/drive_c/soundcfg.reg"
+    wine regedit.exe /S 'C:\soundcfg.reg' >/dev/null 2>&1
+    wineserver -w
+    cp -al "$WINEPREFIX" "$SOUNDCFG_UNPRIVILEGED_PREFIX"
+    rm -f "$SOUNDCFG_UNPRIVILEGED_PREFIX/wineserver"
+    touch "$WINEPREFIX/.soundcfg-ready"
+  fi
+  # Wine's services start now, with nowhere to write: started later by a
+  # test, they would keep its output pipe open and the test runner waiting.
+  wineserver -p </dev/null >/dev/null 2>&1
+  wine cmd.exe /c exit </dev/null >/dev/null 2>&1
+}
+
+stop() {
+  wineserver -k 2>/dev/null || true
+  WINEPREFIX=$SOUNDCFG_UNPRIVILEGED_PREFIX wineserver -k 2>/dev/null || true
+}
+
+# Makes DIRECTORY an install directory with both sub-directories and registers
+# it where the program looks for it. Wine's Z: drive is the Unix root.
+register_install_directory() {
+  mkdir -p "$1/pyma" "$1/pym2"
+  wine reg.exe add 'HKEY_USERS\.Default\software\quillmar\veltrin' /v veltrin /t REG_SZ \
+    /d "Z:${1//\//\\}" /f >/dev/null 2>&1
+}
+
+# Presses Enter, the dialog's OK, with real input until the program PID ends:
+# a dialog that has just appeared may not have the keyboard yet.
+press_ok_until_exit() {
+  while kill -0 "$1" 2>/dev/null; do
+    xdotool key Return
+    sleep 0.5
+  done
+  wait "$1"
+}
+
+[ -z "${2:-}" ] || "$2"
