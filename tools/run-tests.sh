@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Runs every test through ctest, in a virtual display: each build's Wine tests
-# where this host runs that build under Wine (tools/host.sh), its other tests
-# anyway, then the native unit tests. ctest's fixtures start and stop each
+# Runs every test through ctest: each Windows build's Wine tests where this
+# host runs that build under Wine (tools/host.sh), its other tests anyway,
+# then the native unit tests. ctest's fixtures start and stop each
 # build's Wine session; stopping them here too leaves nothing running or
 # mounted when the run is cut short. A full run (no ctest arguments) also
 # fuzzes for about 20 s.
@@ -10,9 +10,17 @@ tools=$(cd "$(dirname "$0")" && pwd)
 source "$tools/host.sh"
 cd "$repo_root"
 
-if [ -z "${SOUNDCFG_IN_XVFB:-}" ]; then
-  SOUNDCFG_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
+# Runs a command in a virtual display of its own. Xvfb picks a free display
+# number itself, so that two started side by side do not race for one.
+in_display() {
+  local numbers display xvfb status=0
+  exec {numbers}< <(exec Xvfb -displayfd 1 -nolisten tcp -screen 0 1024x768x24 2>/dev/null)
+  xvfb=$!
+  read -r display <&"$numbers"
+  DISPLAY=:$display "$@" || status=$?
+  kill "$xvfb"
+  return "$status"
+}
 
 i686=$(i686_wine)
 stop_sessions() {
@@ -24,11 +32,16 @@ stop_sessions() {
 trap stop_sessions EXIT
 rm -f build/*/fault-matrix.md
 
+# The two Windows builds side by side, each with its own Wine session and
+# display; the x86_64 build's log follows the product's.
 status=0
+in_display ctest --test-dir build/x86_64 --output-on-failure "$@" >build/x86_64/ctest.log 2>&1 &
+x86_64=$!
 wine_tests=()
 [ "$i686" = native ] || [ "$i686" = emulated ] || wine_tests=(--label-exclude wine)
-ctest --test-dir build/i686 --output-on-failure "${wine_tests[@]}" "$@" || status=1
-ctest --test-dir build/x86_64 --output-on-failure "$@" || status=1
+in_display ctest --test-dir build/i686 --output-on-failure "${wine_tests[@]}" "$@" || status=1
+wait "$x86_64" || status=1
+cat build/x86_64/ctest.log
 ctest --test-dir build/native --output-on-failure "$@" || status=1
 if [ $# -eq 0 ]; then
   bash "$tools/fuzz.sh" 10 || status=1
