@@ -1,10 +1,9 @@
 #!/usr/bin/env bash
 # Runs every test through ctest: each Windows build's Wine tests where this
 # host runs that build under Wine (tools/host.sh), its other tests anyway,
-# then the native unit tests. ctest's fixtures start and stop each
-# build's Wine session; stopping them here too leaves nothing running or
-# mounted when the run is cut short. A full run (no ctest arguments) also
-# fuzzes for about 20 s.
+# then the native unit tests. Nothing stays running or mounted afterwards,
+# even when the run is cut short. A full run (no ctest arguments) also fuzzes
+# for about 20 s.
 set -euo pipefail
 tools=$(cd "$(dirname "$0")" && pwd)
 source "$tools/host.sh"
@@ -23,24 +22,34 @@ in_display() {
 }
 
 i686=$(i686_wine)
-stop_sessions() {
+wine_tests=()
+[ "$i686" = native ] || [ "$i686" = emulated ] || wine_tests=(--label-exclude wine)
+rm -f build/*/fault-matrix.md
+
+# ctest's fixtures stop each build's Wine session, but ctest goes on through
+# an interrupt. So each build's run gets a process group of its own, which a
+# stop of this script ends whole before it stops the sessions itself.
+set -m
+stop_all() {
+  for run in $(jobs -p); do kill -- "-$run" 2>/dev/null || true; done
+  wait || true
   for build in build/i686 build/x86_64; do
     bash "$tools/wine-session.sh" "$build" stop
     bash tests/e2e/fault_cases.sh "$build" stop
   done
 }
-trap stop_sessions EXIT
-rm -f build/*/fault-matrix.md
+trap stop_all EXIT
+trap 'exit 130' INT TERM
 
 # The two Windows builds side by side, each with its own Wine session and
 # display; the x86_64 build's log follows the product's.
 status=0
+in_display ctest --test-dir build/i686 --output-on-failure "${wine_tests[@]}" "$@" &
+i686_run=$!
 in_display ctest --test-dir build/x86_64 --output-on-failure "$@" >build/x86_64/ctest.log 2>&1 &
-x86_64=$!
-wine_tests=()
-[ "$i686" = native ] || [ "$i686" = emulated ] || wine_tests=(--label-exclude wine)
-in_display ctest --test-dir build/i686 --output-on-failure "${wine_tests[@]}" "$@" || status=1
-wait "$x86_64" || status=1
+x86_64_run=$!
+wait "$i686_run" || status=1
+wait "$x86_64_run" || status=1
 cat build/x86_64/ctest.log
 ctest --test-dir build/native --output-on-failure "$@" || status=1
 if [ $# -eq 0 ]; then

@@ -29,8 +29,11 @@ start() {
     rm -f "$SOUNDCFG_UNPRIVILEGED_PREFIX/wineserver"
     touch "$WINEPREFIX/.soundcfg-ready"
   fi
-  # Wine's services start now, with nowhere to write: started later by a
-  # test, they would keep its output pipe open and the test runner waiting.
+  # A server left by a run cut short goes first. Wine's services start now,
+  # with nowhere to write: started later by a test, they would keep its
+  # output pipe open and the test runner waiting.
+  stop
+  wineserver -w
   wineserver -p </dev/null >/dev/null 2>&1
   wine cmd.exe /c exit </dev/null >/dev/null 2>&1
 }
