@@ -41,10 +41,11 @@ kernel_runs_32bit_code() {
 }
 
 # Kernels from 6.7 on give a user namespace a binfmt_misc of its own, in which
-# qemu-user can run i386 programs without changing the host's.
+# qemu-user can run i386 programs without changing the host's: this names an
+# interpreter in one, which ends with it.
 private_binfmt_misc() {
-  unshare --user --map-current-user --keep-caps --mount \
-    mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc 2>/dev/null
+  unshare --user --map-root-user --mount sh -c 'mount -t binfmt_misc binfmt_misc /proc/sys/fs/binfmt_misc &&
+    echo ":probe:M::soundcfg::/bin/false:" >/proc/sys/fs/binfmt_misc/register' 2>/dev/null
 }
 
 # Why the i686 build cannot run under Wine here, or how it can: native or emulated.
