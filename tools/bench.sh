@@ -14,8 +14,8 @@ if [ -z "${SOUNDCFG_IN_XVFB:-}" ]; then
   SOUNDCFG_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
 fi
 source "$tools/wine-session.sh" "$build"
-start
-trap stop EXIT
+start_session
+trap stop_session EXIT
 
 install=$build/bench-install
 register_install_directory "$install"

@@ -17,7 +17,7 @@ wineserver() {
 # makes it anew. The permission cases get a copy of their own, of links to
 # the same files: a prefix names its server, and theirs must run without
 # privileges, as they do. Wine replaces a registry file rather than rewrite it.
-start() {
+start_session() {
   if [ ! -f "$WINEPREFIX/.soundcfg-ready" ]; then
     echo "making the Wine prefix $WINEPREFIX ($(wine --version))"
     rm -rf "$WINEPREFIX" "$SOUNDCFG_UNPRIVILEGED_PREFIX"
@@ -32,13 +32,13 @@ start() {
   # A server left by a run cut short goes first. Wine's services start now,
   # with nowhere to write: started later by a test, they would keep its
   # output pipe open and the test runner waiting.
-  stop
+  stop_session
   wineserver -w
   wineserver -p </dev/null >/dev/null 2>&1
   wine cmd.exe /c exit </dev/null >/dev/null 2>&1
 }
 
-stop() {
+stop_session() {
   wineserver -k 2>/dev/null || true
   WINEPREFIX=$SOUNDCFG_UNPRIVILEGED_PREFIX wineserver -k 2>/dev/null || true
 }
@@ -61,4 +61,4 @@ press_ok_until_exit() {
   wait "$1"
 }
 
-[ -z "${2:-}" ] || "$2"
+[ -z "${2:-}" ] || "$2_session"
