@@ -7,8 +7,7 @@
 set -euo pipefail
 tools=$(cd "$(dirname "$0")" && pwd)
 source "$tools/host.sh"
-build=$repo_root/build/x86_64
-[ "$(i686_wine)" != native ] || build=$repo_root/build/i686
+build=$(native_wine_build)
 
 if [ -z "${SOUNDCFG_IN_XVFB:-}" ]; then
   SOUNDCFG_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
@@ -23,8 +22,8 @@ register_install_directory "$install"
 echo "soundcfg benchmark, $(date -u +%Y-%m-%d), $(nproc) cores, $(uname -m), $(wine --version)," \
   "the $(basename "$build") build"
 echo
-wine "$build/startup_bench.exe" "Z:${build//\//\\}\\soundcfg.exe" "Z:${build//\//\\}\\floor.exe" \
-  "${BENCH_PAIRS:-30}" | tr -d '\r'
+wine "$build/startup_bench.exe" "$(windows_path "$build/soundcfg.exe")" \
+  "$(windows_path "$build/floor.exe")" "${BENCH_PAIRS:-30}" | tr -d '\r'
 
 product=$repo_root/build/i686
 program_size=$(stat -c %s "$product/soundcfg.exe")

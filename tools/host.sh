@@ -62,3 +62,9 @@ i686_wine() {
     echo "this kernel runs no 32-bit programs, and set-up could not build the emulation root $i386_root"
   fi
 }
+
+# The directory of the build that `make run` and the benchmark use: the
+# product where it runs natively under Wine, else the x86_64 build.
+native_wine_build() {
+  if [ "$(i686_wine)" = native ]; then echo "$repo_root/build/i686"; else echo "$repo_root/build/x86_64"; fi
+}

@@ -5,8 +5,7 @@
 set -euo pipefail
 tools=$(dirname "$0")
 source "$tools/host.sh"
-build=$repo_root/build/x86_64
-[ "$(i686_wine)" != native ] || build=$repo_root/build/i686
+build=$(native_wine_build)
 
 if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$build/demo-screenshot.png"

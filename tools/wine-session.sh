@@ -43,12 +43,17 @@ stop_session() {
   WINEPREFIX=$SOUNDCFG_UNPRIVILEGED_PREFIX wineserver -k 2>/dev/null || true
 }
 
+# Wine's Z: drive is the Unix root.
+windows_path() {
+  echo "Z:${1//\//\\}"
+}
+
 # Makes DIRECTORY an install directory with both sub-directories and registers
-# it where the program looks for it. Wine's Z: drive is the Unix root.
+# it where the program looks for it.
 register_install_directory() {
   mkdir -p "$1/pyma" "$1/pym2"
   wine reg.exe add 'HKEY_USERS\.Default\software\quillmar\veltrin' /v veltrin /t REG_SZ \
-    /d "Z:${1//\//\\}" /f >/dev/null 2>&1
+    /d "$(windows_path "$1")" /f >/dev/null 2>&1
 }
 
 # Presses Enter, the dialog's OK, with real input until the program PID ends:
