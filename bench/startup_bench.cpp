@@ -8,6 +8,8 @@
 #include <algorithm>
 #include <vector>
 
+#include "../tests/wine_guard.h"
+
 namespace {
 
 struct Search {
@@ -79,6 +81,8 @@ double Median(std::vector<double> values)
 
 int main(int argc, char** argv)
 {
+    // The programs it times save into the registered install directory.
+    ExitUnlessUnderWineOrThrowaway("startup_bench");
     if (argc != 4) {
         fprintf(stderr, "usage: startup_bench PROGRAM_A PROGRAM_B PAIRS\n");
         return 2;

@@ -71,6 +71,32 @@ void RemoveInstallKey()
     RegDeleteKeyA(HKEY_USERS, kInstallKeyPath);
 }
 
+void InstallValueKeeper::SetUp()
+{
+    HKEY key = NULL;
+    keyExisted_ = RegOpenKeyExA(HKEY_USERS, kInstallKeyPath, 0, KEY_READ, &key) == ERROR_SUCCESS;
+    if (!keyExisted_)
+        return;
+    DWORD size = 0;
+    if (RegQueryValueExA(key, "veltrin", NULL, &type_, NULL, &size) == ERROR_SUCCESS) {
+        data_.resize(size);
+        valueExisted_ = RegQueryValueExA(key, "veltrin", NULL, &type_, data_.data(), &size) == ERROR_SUCCESS;
+        data_.resize(size);
+    }
+    RegCloseKey(key);
+}
+
+void InstallValueKeeper::TearDown()
+{
+    if (valueExisted_) {
+        SetInstallValue(data_.data(), static_cast<DWORD>(data_.size()), type_);
+    } else if (keyExisted_) {
+        CreateInstallKeyWithoutValue();
+    } else {
+        RemoveInstallKey();
+    }
+}
+
 std::wstring MakeTempDirectory()
 {
     static int counter;

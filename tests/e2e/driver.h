@@ -31,6 +31,20 @@ void SetInstallDirectory(const std::string& ansiDirectory);
 void CreateInstallKeyWithoutValue();
 void RemoveInstallKey();
 
+// Puts the install key back as it was before the tests, after them, even when
+// one fails: on a throwaway Windows machine the game may be registered there.
+class InstallValueKeeper : public testing::Environment {
+public:
+    void SetUp() override;
+    void TearDown() override;
+
+private:
+    bool keyExisted_ = false;
+    bool valueExisted_ = false;
+    DWORD type_ = REG_NONE;
+    std::vector<BYTE> data_;
+};
+
 std::wstring MakeTempDirectory();
 // Creates `directory`, if need be, with its pyma and pym2 sub-directories.
 void MakeInstallDirectory(const std::wstring& directory);

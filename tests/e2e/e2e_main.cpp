@@ -5,10 +5,12 @@
 
 #include <algorithm>
 
+#include "../wine_guard.h"
 #include "driver.h"
 
 int main(int argc, char** argv)
 {
+    ExitUnlessUnderWineOrThrowaway("e2e tests");
     testing::InitGoogleTest(&argc, argv);
     const char kProgramFlag[] = "--program=";
     for (int i = 1; i < argc; ++i) {
@@ -24,5 +26,6 @@ int main(int argc, char** argv)
         std::replace(g_programPath.begin(), g_programPath.end(), L'/', L'\\');
         g_programPath = L"Z:" + g_programPath;
     }
+    testing::AddGlobalTestEnvironment(new InstallValueKeeper);
     return RUN_ALL_TESTS();
 }
