@@ -11,7 +11,7 @@ screenshot=${2:-}
 demo=$1/demo-install
 register_install_directory "$demo"
 rm -f "$demo/pyma/setup.sav" "$demo/pym2/setup.sav"
-echo "demo install directory: $demo ($(basename "$1") build)"
+echo "demo install directory: $demo (the $(basename "$1") build${SOUNDCFG_WINE_LAUNCHER:+, emulated})"
 
 if [ -z "$screenshot" ]; then
   wine "$1/soundcfg.exe"

@@ -11,11 +11,13 @@
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
 # The emulation root, Debian 13: its qemu-user (10) runs Wine well, where
-# Debian 12's reserves Wine's address space for a minute at every start. It
-# lies outside any checkout, shared by all, and its name carries its recipe,
-# so a changed recipe builds a new one.
+# Debian 12's reserves Wine's address space for a minute at every start; its
+# clang-cl, llvm-rc and lld-link take Wine's headers, where Debian 12's clash
+# with them, for the MSVC-mode build. It lies outside any checkout, shared by
+# all, and its name carries its recipe, so a changed recipe builds a new one.
 i386_root_recipe=(--variant=minbase --architectures=amd64,i386
   --include=wine,wine64,wine32:i386,qemu-user,locales,fonts-wqy-microhei
+  --include=clang,clang-tools,lld,llvm,libwine-dev,libwine-dev:i386,cmake,make
   '--customize-hook=chroot "$1" localedef -i zh_TW -f UTF-8 zh_TW.UTF-8' trixie)
 i386_root=/var/cache/soundcfg/i386-root-$(md5sum <<<"${i386_root_recipe[*]}" | cut -c1-8)
 
@@ -63,8 +65,20 @@ i686_wine() {
   fi
 }
 
-# The directory of the build that `make run` and the benchmark use: the
-# product where it runs natively under Wine, else the x86_64 build.
+# The directory of the build that `make run` shows: the product wherever it
+# runs under Wine, natively or emulated, else the x86_64 build.
+shown_build() {
+  if [[ $(i686_wine) =~ ^(native|emulated)$ ]]; then echo "$repo_root/build/i686"; else echo "$repo_root/build/x86_64"; fi
+}
+
+# The directory of the build that the benchmark times: the product where it
+# runs natively under Wine, else the x86_64 build, for figures without emulation.
 native_wine_build() {
   if [ "$(i686_wine)" = native ]; then echo "$repo_root/build/i686"; else echo "$repo_root/build/x86_64"; fi
+}
+
+# Whether the MSVC-mode build of the product can be made here: its toolchain
+# is the emulation root's, entered as tools/i386-root.sh does.
+msvc_toolchain() {
+  [ -d "$i386_root" ] && private_binfmt_misc
 }

@@ -62,4 +62,6 @@ case $i686 in
   emulated) echo "Wine tests ran on the builds: i686 (emulated: this kernel runs no 32-bit programs), x86_64" ;;
   *) echo "Wine tests ran on the builds: x86_64 (not i686: $i686)" ;;
 esac
+[ -f build/msvc/soundcfg.exe ] && echo "the MSVC-mode product was built, and tested with the i686 build" ||
+  echo "no MSVC-mode product: it needs the emulation root, which this host could not build or enter"
 exit "$status"

@@ -2,7 +2,8 @@
 # Installs what building and testing soundcfg needs on Debian 12 or 13, as
 # root or through sudo; quick when all is there. For the i686 build's Wine
 # (tools/host.sh): 32-bit Wine where the kernel runs 32-bit programs, else the
-# emulation root, built once for the machine.
+# emulation root, built once for the machine, which also holds the MSVC-mode
+# toolchain.
 set -euo pipefail
 source "$(dirname "$0")/host.sh"
 
@@ -17,14 +18,15 @@ packages=(
 )
 wine32=
 need_i386_root=
-if [ "${SOUNDCFG_X86_64_ONLY:-}" != 1 ]; then
-  if kernel_runs_32bit_code; then
-    wine32=yes
-    packages+=(wine32:i386)
-  elif private_binfmt_misc; then
-    packages+=(mmdebstrap)
-    [ -d "$i386_root" ] || need_i386_root=yes
-  fi
+if [ "${SOUNDCFG_X86_64_ONLY:-}" != 1 ] && kernel_runs_32bit_code; then
+  wine32=yes
+  packages+=(wine32:i386)
+fi
+# The emulation root also holds the MSVC-mode toolchain, so every host that
+# can enter it gets one.
+if private_binfmt_misc; then
+  packages+=(mmdebstrap)
+  [ -d "$i386_root" ] || need_i386_root=yes
 fi
 
 installed() {
@@ -112,6 +114,6 @@ if [ -n "$need_i386_root" ]; then
     as_root mv "$i386_root.new" "$i386_root"
   else
     echo "setup: the emulation root could not be built ($(grep -m1 -E '^E:' <<<"$log" || tail -n1 <<<"$log"));" \
-      "the Wine tests run on the x86_64 build alone"
+      "the product runs under Wine only where the kernel runs 32-bit programs, and the MSVC-mode build is left out"
   fi
 fi

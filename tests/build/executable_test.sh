@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Checks that a built soundcfg.exe is a 32-bit Windows GUI program that needs
-# nothing but Windows system DLLs, carries no manifest and stays small.
+# executable_test.sh EXE VERSION: checks that a built soundcfg.exe is a 32-bit
+# Windows GUI program for Windows VERSION and later that needs nothing but
+# Windows system DLLs, carries no manifest and stays small.
 set -euo pipefail
 exe=$1
+subsystem_version=$2
 # objdump speaks the locale's language; the checks read its English output.
 export LC_ALL=C
 objdump=i686-w64-mingw32-objdump
@@ -12,6 +14,9 @@ fail() { echo "FAIL: $exe: $*"; failures=$((failures + 1)); }
 headers=$($objdump -p "$exe")
 grep -q 'file format pei-i386' <<<"$headers" || fail "not a PE32 image for i386"
 grep -qE '^Subsystem[[:space:]]+00000002' <<<"$headers" || fail "not the Windows GUI subsystem"
+version=$(awk '/^MajorSubsystemVersion/ { major = $2 } /^MinorSubsystemVersion/ { minor = $2 }
+  END { print major "." minor }' <<<"$headers")
+[ "$version" = "$subsystem_version" ] || fail "subsystem version $version, not $subsystem_version"
 
 # The system DLLs a Win32 program may import; no MinGW runtime DLLs.
 allowed='^(ADVAPI32|KERNEL32|USER32|GDI32|msvcrt)\.dll$'
@@ -31,5 +36,5 @@ size=$(stat -c %s "$exe")
 echo "size: $size bytes"
 [ "$size" -le 24576 ] || fail "larger than 24 KiB"
 
-[ "$failures" -eq 0 ] && echo "$exe: PE32 i386 GUI, system DLLs only, no manifest"
+[ "$failures" -eq 0 ] && echo "$exe: PE32 i386 GUI $version, system DLLs only, no manifest"
 exit "$failures"
