@@ -80,6 +80,8 @@ std::vector<std::wstring> ComboEntries(HWND dialog, int id);
 HWND FocusedWindow(HWND anyWindowOfItsThread);
 // The text of a message box's message.
 std::wstring MessageBoxText(HWND box);
+// Its buttons' identifiers and whether it shows an icon, e.g. "buttons 1, no icon".
+std::string MessageBoxLook(HWND box);
 
 // Real input, through the same queue as a player's mouse and keyboard.
 bool BringToFront(HWND window);

@@ -40,7 +40,8 @@ std::string Describe(const Outcome& outcome)
 {
     std::string text = "pyma " + ShowBytes(outcome.pyma) + "; pym2 " + ShowBytes(outcome.pym2) + "; ";
     text += outcome.dialogShown ? "dialog" : "no dialog";
-    text += outcome.message.empty() ? "; no message" : "; message \"" + Narrow(outcome.message, CP_UTF8) + "\"";
+    text += outcome.message.empty() ? "; no message"
+                                    : "; message \"" + Narrow(outcome.message, CP_UTF8) + "\" (" + outcome.box + ")";
     if (!outcome.note.empty())
         text += "; " + outcome.note;
     if (outcome.exitCode == STILL_ACTIVE)
@@ -79,6 +80,8 @@ Outcome FaultMatrix::Run(const std::function<void(HWND, Outcome&)>& act)
     }
     if (box != NULL) {
         seen.message = MessageBoxText(box);
+        // A second OK under the box must not save again.
+        seen.box = MessageBoxLook(box) + (dialog != NULL && IsWindowEnabled(dialog) ? ", dialog enabled" : "");
         BringToFront(box);
         PressKey(VK_RETURN);
     }
@@ -138,17 +141,23 @@ void FaultMatrix::MakeSubDirectories(const std::wstring& directory)
     files_ = directory;
 }
 
-void FaultMatrix::CheckProtectedFileIsMadeWritable(DWORD attribute)
+void FaultMatrix::CheckProtectedFilesAreMadeWritable(DWORD attribute)
 {
-    std::wstring pyma = files_ + L"\\pyma\\setup.sav";
-    WriteFileBytes(pyma, "old");
-    ASSERT_TRUE(SetFileAttributesW(pyma.c_str(), attribute));
-    ASSERT_EQ(attribute, GetFileAttributesW(pyma.c_str()) & attribute);
+    const std::wstring files[] = {files_ + L"\\pyma\\setup.sav", files_ + L"\\pym2\\setup.sav"};
+    for (const std::wstring& file : files) {
+        WriteFileBytes(file, "old");
+        ASSERT_TRUE(SetFileAttributesW(file.c_str(), attribute));
+        ASSERT_EQ(attribute, GetFileAttributesW(file.c_str()) & attribute);
+    }
     Outcome expected;
-    expected.note = "normal before any input";
+    expected.note = "pyma normal, pym2 normal before any input";
     Check(expected, Run([&](HWND, Outcome& seen) {
-        bool normal = (GetFileAttributesW(pyma.c_str()) & attribute) == 0;
-        seen.note = normal ? "normal before any input" : "still protected at start";
+        for (const std::wstring& file : files) {
+            bool normal = (GetFileAttributesW(file.c_str()) & attribute) == 0;
+            seen.note += std::string(seen.note.empty() ? "" : ", ") + Narrow(file.substr(files_.size() + 1, 4)) +
+                         (normal ? " normal" : " still protected");
+        }
+        seen.note += " before any input";
     }));
 }
 

@@ -20,6 +20,7 @@ struct Outcome {
     std::string pyma = kDefaultRecord;
     std::string pym2 = std::string(kDefaultRecord, 6);
     std::wstring message;  // empty: no message box
+    std::string box = "buttons 1, no icon";  // its look, and the dialog's state under it
     bool dialogShown = true;
     std::string note;      // what a case checked along the way
     DWORD exitCode = 0;    // STILL_ACTIVE if the program did not end
@@ -53,8 +54,8 @@ protected:
     // Paths differ from run to run; the table names them from the install directory.
     std::wstring InTable(std::wstring message) const;
     void MakeSubDirectories(const std::wstring& directory);
-    // A protected pyma file must be normal once the dialog is up, before any input.
-    void CheckProtectedFileIsMadeWritable(DWORD attribute);
+    // Both setup files, protected, must be normal once the dialog is up, before any input.
+    void CheckProtectedFilesAreMadeWritable(DWORD attribute);
 
     std::wstring files_;             // where the case's setup files lie
     std::wstring workingDirectory_;  // the program's; the install directory unless set

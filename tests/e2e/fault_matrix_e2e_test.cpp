@@ -31,15 +31,34 @@ TEST_F(FaultMatrix, RegistryValueEmptyGivesPathsInTheWorkingDirectory)
     Check(Outcome(), Run());
 }
 
-TEST_F(FaultMatrix, RegistryValueOf64BytesWithoutNulIsTheWholeDirectory)
+TEST_F(FaultMatrix, RegistryValueAtThe64ByteLimit)
 {
-    std::string directory = Narrow(install_) + "\\";
-    directory += std::string(64 - directory.size(), 'd');
-    MakeSubDirectories(Widen(directory));
-    // As REG_BINARY: Wine stores REG_SZ as Unicode and its ANSI query then
-    // wants room for a terminator that the data never had.
-    SetInstallValue(directory.data(), 64, REG_BINARY);
-    Check(Outcome(), Run());
+    // The program reads at most 64 bytes: the terminator of a REG_SZ counts,
+    // and data that does not fit is no directory at all.
+    const struct {
+        const char* name;
+        size_t length;
+        DWORD type;
+        bool fits;
+    } cases[] = {
+        {"64 bytes of REG_BINARY", 64, REG_BINARY, true},
+        {"65 bytes of REG_BINARY", 65, REG_BINARY, false},
+        {"63 characters of REG_SZ", 63, REG_SZ, true},
+        {"64 characters of REG_SZ", 64, REG_SZ, false},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::string directory = Narrow(install_) + "\\" + c.name;
+        directory += std::string(c.length - directory.size(), 'd');
+        MakeSubDirectories(Widen(directory));
+        SetInstallValue(directory.c_str(), static_cast<DWORD>(c.length + (c.type == REG_SZ ? 1 : 0)), c.type);
+        if (!c.fits)
+            files_ = install_;  // the working directory
+        Check(Saved(kDefaultRecord, c.name), Run([&](HWND, Outcome& seen) { seen.note = c.name; }));
+        // The next case must not find these.
+        DeleteFileW((files_ + L"\\pyma\\setup.sav").c_str());
+        DeleteFileW((files_ + L"\\pym2\\setup.sav").c_str());
+    }
 }
 
 TEST_F(FaultMatrix, RegistryValueLongerThan64BytesGivesPathsInTheWorkingDirectory)
@@ -104,19 +123,19 @@ TEST_F(FaultMatrix, InstallDirectoryWithSpacesAndChinese)
 
 // Files ---------------------------------------------------------------------
 
-TEST_F(FaultMatrix, ReadOnlyFileIsMadeWritableAtStart)
+TEST_F(FaultMatrix, ReadOnlyFilesAreMadeWritableAtStart)
 {
-    CheckProtectedFileIsMadeWritable(FILE_ATTRIBUTE_READONLY);
+    CheckProtectedFilesAreMadeWritable(FILE_ATTRIBUTE_READONLY);
 }
 
-TEST_F(FaultMatrix, HiddenFileIsMadeNormalAtStart)
+TEST_F(FaultMatrix, HiddenFilesAreMadeNormalAtStart)
 {
-    CheckProtectedFileIsMadeWritable(FILE_ATTRIBUTE_HIDDEN);
+    CheckProtectedFilesAreMadeWritable(FILE_ATTRIBUTE_HIDDEN);
 }
 
-TEST_F(FaultMatrix, SystemFileIsMadeNormalAtStart)
+TEST_F(FaultMatrix, SystemFilesAreMadeNormalAtStart)
 {
-    CheckProtectedFileIsMadeWritable(FILE_ATTRIBUTE_SYSTEM);
+    CheckProtectedFilesAreMadeWritable(FILE_ATTRIBUTE_SYSTEM);
 }
 
 TEST_F(FaultMatrix, LongerOldFilesAreTruncatedToTheRecord)

@@ -44,7 +44,9 @@ const JoinCase kJoinCases[] = {
 TEST(PathJoin, SeparatorDependsOnLastCharacterInBig5)
 {
     for (const JoinCase& c : kJoinCases) {
+        // The bytes past the text are not zero, so the join must end it itself.
         char path[256] = {};
+        memset(path, 'Z', sizeof path - 1);
         snprintf(path, sizeof path, "%s", c.directory);
         EXPECT_TRUE(AppendPathComponent(path, sizeof path, "pyma\\setup.sav", Big5LeadByte)) << c.label;
         EXPECT_STREQ(c.expected, path) << c.label;

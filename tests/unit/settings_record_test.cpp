@@ -36,9 +36,10 @@ const CopyCase kCopyCases[] = {
 TEST(SettingsRecord, CopyRuleTakesLeadingBytesAndPadsWithNul)
 {
     for (const CopyCase& c : kCopyCases) {
+        // The port first: each setter must leave the other's field alone.
         SettingsRecord record = kDefaultSettingsRecord;
-        SetIrqFromText(record, c.irqText);
         SetPortFromText(record, c.portText);
+        SetIrqFromText(record, c.irqText);
         EXPECT_EQ(std::string(c.expected, 4) + "00000", Bytes(record)) << c.label;
     }
 }
