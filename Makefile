@@ -2,7 +2,7 @@
 # both install what is missing and build first.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: setup build analyze run test docs bench fuzz clean
+.PHONY: setup build analyze run test docs bench fuzz mutants clean
 
 setup:
 	@bash tools/setup.sh
@@ -36,3 +36,7 @@ fuzz: build
 
 clean:
 	rm -rf build
+
+# Plants each fault of tools/mutants.txt alone and runs the quick loop on it.
+mutants: build
+	@python3 tools/mutants.py
