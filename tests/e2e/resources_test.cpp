@@ -138,20 +138,20 @@ struct ControlRow {
 
 const DWORD kChild = WS_CHILD | WS_VISIBLE;
 
-// Template order is also the tab order.
+// Template order is also the tab order; the ids are the numbers laid out.
 const ControlRow kControls[] = {
     {IDOK, L"button", kChild | BS_DEFPUSHBUTTON | WS_TABSTOP, 70, 98, 56, 14, L"\u78ba       \u5b9a"},
     {IDC_STATIC, L"button", kChild | BS_GROUPBOX, 25, 15, 59, 73, L"\u97f3\u6a02\u8a2d\u5b9a"},
-    {IDC_MUSIC_ON, L"button", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 32, 30, 46, 10, L"\u97f3\u6a02 ON"},
-    {IDC_MUSIC_OFF, L"button", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 32, 44, 44, 10, L"\u97f3\u6a02 OFF"},
+    {1017 /* IDC_MUSIC_ON */, L"button", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 32, 30, 46, 10, L"\u97f3\u6a02 ON"},
+    {1018 /* IDC_MUSIC_OFF */, L"button", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 32, 44, 44, 10, L"\u97f3\u6a02 OFF"},
     {IDC_STATIC, L"button", kChild | BS_GROUPBOX, 108, 15, 60, 73, L"\u97f3\u6548\u8a2d\u5b9a"},
-    {IDC_SOUND_ON, L"button", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 114, 30, 46, 10, L"\u97f3\u6548 ON"},
-    {IDC_SOUND_OFF, L"button", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 114, 45, 46, 10, L"\u97f3\u6548 OFF"},
-    {IDC_IO_PORT, L"combobox",
+    {1019 /* IDC_SOUND_ON */, L"button", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 114, 30, 46, 10, L"\u97f3\u6548 ON"},
+    {1020 /* IDC_SOUND_OFF */, L"button", kChild | BS_AUTOCHECKBOX | WS_TABSTOP, 114, 45, 46, 10, L"\u97f3\u6548 OFF"},
+    {1021 /* IDC_IO_PORT */, L"combobox",
      kChild | CBS_DROPDOWN | CBS_AUTOHSCROLL | CBS_SORT | WS_VSCROLL | WS_TABSTOP, 32, 70, 48, 30, L""},
     {IDC_STATIC, L"static", kChild | SS_LEFT | WS_GROUP, 32, 57, 37, 8, L"I/O PORT"},
     {IDC_STATIC, L"static", kChild | SS_LEFT | WS_GROUP, 114, 57, 15, 8, L"IRQ"},
-    {IDC_IRQ, L"combobox", kChild | CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP, 114, 70, 48, 30,
+    {1022 /* IDC_IRQ */, L"combobox", kChild | CBS_DROPDOWN | CBS_SORT | WS_VSCROLL | WS_TABSTOP, 114, 70, 48, 30,
      L""},
 };
 

@@ -67,24 +67,46 @@ TEST_F(SetupDialog, BothOffWithLastListEntriesWritesThem)
     ExpectFiles("933011000", "933011");
 }
 
-TEST_F(SetupDialog, ClickingACheckedBoxLeavesBothOfThePairUnchecked)
+// The four check marks, then whether the port and IRQ fields are enabled.
+std::string SwitchState(HWND dialog)
 {
+    std::string state;
+    for (int id : {IDC_MUSIC_ON, IDC_MUSIC_OFF, IDC_SOUND_ON, IDC_SOUND_OFF})
+        state += IsChecked(dialog, id) ? "x" : "_";
+    for (int id : {IDC_IO_PORT, IDC_IRQ})
+        state += IsEnabled(dialog, id) ? " on" : " off";
+    return state;
+}
+
+TEST_F(SetupDialog, EachClickSetsItsPartnerAndComboBoxAlone)
+{
+    // Each click comes where clearing the wrong box or switching the wrong
+    // combo box would show.
+    const struct {
+        int id;
+        WORD key;  // 0: a mouse click
+        const char* state;
+    } steps[] = {
+        {IDC_SOUND_OFF, 0, "x__x on off"},
+        {IDC_MUSIC_OFF, 0, "_x_x off off"},
+        {IDC_MUSIC_ON, 0, "x__x on off"},
+        {IDC_SOUND_ON, 0, "x_x_ on on"},
+        // Clicking a checked box clears it and leaves its partner unchecked.
+        {IDC_MUSIC_ON, 0, "__x_ on on"},
+        // OFF twice, by mouse and then by the space bar.
+        {IDC_SOUND_OFF, 0, "___x on off"},
+        {IDC_SOUND_OFF, VK_SPACE, "____ on off"},
+    };
     HWND dialog = StartAndWaitForDialog();
     ASSERT_NE(nullptr, dialog);
-
-    ClickControl(dialog, IDC_MUSIC_ON);
-    ASSERT_TRUE(WaitUntil([&] { return !IsChecked(dialog, IDC_MUSIC_ON); }));
-    EXPECT_FALSE(IsChecked(dialog, IDC_MUSIC_OFF));
-    EXPECT_TRUE(IsEnabled(dialog, IDC_IO_PORT));
-
-    // OFF twice, by mouse and then by the space bar.
-    ClickControl(dialog, IDC_SOUND_OFF);
-    ASSERT_TRUE(WaitUntil([&] { return IsChecked(dialog, IDC_SOUND_OFF); }));
-    PressKey(VK_SPACE);
-    ASSERT_TRUE(WaitUntil([&] { return !IsChecked(dialog, IDC_SOUND_OFF); }));
-    EXPECT_FALSE(IsChecked(dialog, IDC_SOUND_ON));
-    EXPECT_FALSE(IsEnabled(dialog, IDC_IRQ));
-
+    for (const auto& step : steps) {
+        if (step.key != 0)
+            PressKey(step.key);
+        else
+            ClickControl(dialog, step.id);
+        EXPECT_TRUE(WaitUntil([&] { return SwitchState(dialog) == step.state; }, 3000))
+            << "after control " << step.id << ": " << SwitchState(dialog) << ", expected " << step.state;
+    }
     PressOkAndExpectExit(dialog);
     ExpectFiles("522001000", "522001");
 }
