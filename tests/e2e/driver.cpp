@@ -295,10 +295,10 @@ std::string MessageBoxLook(HWND box)
     std::string buttons;
     bool icon = false;
     for (HWND child = GetWindow(box, GW_CHILD); child != NULL; child = GetWindow(child, GW_HWNDNEXT)) {
-        wchar_t className[16];
-        GetClassNameW(child, className, 16);
         if (!IsWindowVisible(child))
             continue;
+        wchar_t className[16];
+        GetClassNameW(child, className, 16);
         if (lstrcmpiW(className, L"Button") == 0)
             buttons += (buttons.empty() ? "" : " ") + std::to_string(GetDlgCtrlID(child));
         else if (lstrcmpiW(className, L"Static") == 0 && (GetWindowLongW(child, GWL_STYLE) & SS_TYPEMASK) == SS_ICON)
