@@ -26,6 +26,9 @@ TEST_F(SetupDialog, OpensWithDefaultsAndOkWritesThem)
     EXPECT_EQ(L"5", ControlText(dialog, IDC_IRQ));
     EXPECT_EQ(kPorts, ComboEntries(dialog, IDC_IO_PORT));
     EXPECT_EQ(kIrqs, ComboEntries(dialog, IDC_IRQ));
+    // The texts are set, no list entry is selected.
+    EXPECT_EQ(CB_ERR, SendDlgItemMessageW(dialog, IDC_IO_PORT, CB_GETCURSEL, 0, 0));
+    EXPECT_EQ(CB_ERR, SendDlgItemMessageW(dialog, IDC_IRQ, CB_GETCURSEL, 0, 0));
     EXPECT_EQ(nullptr, program_->FindTopWindow(kErrorCaption));
 
     PressOkAndExpectExit(dialog);
