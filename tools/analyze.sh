@@ -24,5 +24,5 @@ cppcheck --quiet --error-exitcode=1 --inline-suppr --std=c++17 --language=c++ \
   --suppress=normalCheckLevelMaxBranches \
   --enable=warning,style,performance,portability --library=windows --library=googletest \
   -D_WIN32 -I resources app settings dialog tools/wait_for_window.cpp \
-  tests/unit tests/e2e fuzz bench
+  tests/unit tests/e2e tests/wine_guard.cpp fuzz bench
 echo "cppcheck: no findings"
