@@ -2,7 +2,8 @@
 # lld-link over Wine's headers and import libraries, run in the emulation
 # root (tools/host.sh). Wine has no MSVC static runtime: the program links
 # Wine's msvcrt.dll and its start-up code instead, and leaves out the buffer
-# security checks, whose support lives in that runtime.
+# security checks, whose support lives in that runtime, and the SafeSEH
+# tables, which Wine's import libraries lack.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR i686)
 set(CMAKE_CXX_COMPILER clang-cl-19)
