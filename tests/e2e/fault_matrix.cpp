@@ -143,19 +143,19 @@ void FaultMatrix::MakeSubDirectories(const std::wstring& directory)
 
 void FaultMatrix::CheckProtectedFilesAreMadeWritable(DWORD attribute)
 {
-    const std::wstring files[] = {files_ + L"\\pyma\\setup.sav", files_ + L"\\pym2\\setup.sav"};
-    for (const std::wstring& file : files) {
-        WriteFileBytes(file, "old");
-        ASSERT_TRUE(SetFileAttributesW(file.c_str(), attribute));
-        ASSERT_EQ(attribute, GetFileAttributesW(file.c_str()) & attribute);
+    const char* const kNames[] = {"pyma", "pym2"};
+    auto file = [&](const char* name) { return files_ + L"\\" + Widen(name) + L"\\setup.sav"; };
+    for (const char* name : kNames) {
+        WriteFileBytes(file(name), "old");
+        ASSERT_TRUE(SetFileAttributesW(file(name).c_str(), attribute));
+        ASSERT_EQ(attribute, GetFileAttributesW(file(name).c_str()) & attribute);
     }
     Outcome expected;
     expected.note = "pyma normal, pym2 normal before any input";
     Check(expected, Run([&](HWND, Outcome& seen) {
-        for (const std::wstring& file : files) {
-            bool normal = (GetFileAttributesW(file.c_str()) & attribute) == 0;
-            seen.note += std::string(seen.note.empty() ? "" : ", ") + Narrow(file.substr(files_.size() + 1, 4)) +
-                         (normal ? " normal" : " still protected");
+        for (const char* name : kNames) {
+            bool normal = (GetFileAttributesW(file(name).c_str()) & attribute) == 0;
+            seen.note += std::string(seen.note.empty() ? "" : ", ") + name + (normal ? " normal" : " still protected");
         }
         seen.note += " before any input";
     }));
