@@ -1,13 +1,14 @@
 #!/usr/bin/env bash
-# Builds soundcfg.exe twice from the same sources, in two clean directories
-# at different paths, and expects the same bytes.
+# reproducible_test.sh TOOLCHAIN: builds soundcfg.exe twice from the same
+# sources with cmake/TOOLCHAIN.cmake, in two clean directories at different
+# paths, and expects the same bytes.
 set -euo pipefail
 source=$(cd "$(dirname "$0")/../.." && pwd)
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
 
 for build in "$scratch/one" "$scratch/second/two"; do
-  cmake -S "$source" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$source/cmake/mingw-i686.cmake" \
+  cmake -S "$source" -B "$build" -DCMAKE_TOOLCHAIN_FILE="$source/cmake/$1.cmake" \
     -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF >/dev/null
   cmake --build "$build" --target soundcfg >/dev/null
 done

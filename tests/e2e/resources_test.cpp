@@ -1,4 +1,4 @@
-// The dialog template and the icon, read back out of the built soundcfg.exe.
+// The dialog template, the icon and the version, read back out of the built soundcfg.exe.
 #include "driver.h"
 
 #include <string.h>
@@ -7,6 +7,7 @@
 #include <algorithm>
 
 #include "../../resources/resource.h"
+#include "version.h"
 
 namespace {
 
@@ -233,6 +234,49 @@ TEST_F(Resources, IconIsOne32By32ImageWith256ColoursAndAMask)
     EXPECT_EQ(8, image.Read<WORD>()) << "bitmap bits per pixel";
     // Header, 256-colour palette, 32x32 bytes of colour, 32 rows of 4 mask bytes.
     EXPECT_EQ(40u + 256 * 4 + 32 * 32 + 32 * 4, imageSize) << "image size with its mask";
+}
+
+// Windows runs an unmanifested 32-bit program elevated when its file name or
+// a version string holds one of these, in any case.
+const wchar_t* const kInstallerWords[] = {L"instal", L"setup", L"update", L"patch"};
+
+TEST_F(Resources, VersionNamesTheProgramWithoutAnInstallerWord)
+{
+    EXPECT_EQ(std::vector<WORD>{kTraditionalChinese},
+              Languages(RT_VERSION, MAKEINTRESOURCEW(VS_VERSION_INFO)));
+    std::vector<BYTE> info(GetFileVersionInfoSizeW(g_programPath.c_str(), NULL));
+    ASSERT_TRUE(GetFileVersionInfoW(g_programPath.c_str(), 0, static_cast<DWORD>(info.size()), info.data()));
+    auto query = [&info](const std::wstring& path, UINT* size) {
+        void* value = NULL;
+        return VerQueryValueW(info.data(), path.c_str(), &value, size) ? value : NULL;
+    };
+    UINT size = 0;
+    const WORD* translation = static_cast<const WORD*>(query(L"\\VarFileInfo\\Translation", &size));
+    ASSERT_TRUE(translation != NULL && size == 4) << "one language and code page";
+    EXPECT_EQ(std::vector<WORD>({kTraditionalChinese, 950}), std::vector<WORD>(translation, translation + 2));
+    const VS_FIXEDFILEINFO* fixed = static_cast<const VS_FIXEDFILEINFO*>(query(L"\\", &size));
+    ASSERT_NE(nullptr, fixed);
+    const DWORD kVersion = MAKELONG(SOUNDCFG_VERSION_MINOR, SOUNDCFG_VERSION_MAJOR);
+    EXPECT_EQ(std::vector<DWORD>({kVersion, MAKELONG(0, SOUNDCFG_VERSION_PATCH), kVersion}),
+              std::vector<DWORD>({fixed->dwFileVersionMS, fixed->dwFileVersionLS, fixed->dwProductVersionMS}));
+    const wchar_t* const kStrings[][2] = {
+        {L"FileDescription", kDialogCaption}, {L"FileVersion", L"" SOUNDCFG_VERSION_TEXT},
+        {L"InternalName", L"soundcfg"}, {L"OriginalFilename", L"soundcfg.exe"},
+        {L"ProductName", L"Orvanta"}, {L"ProductVersion", L"" SOUNDCFG_VERSION_TEXT}};
+    for (const auto& string : kStrings) {
+        const void* text = query(std::wstring(L"\\StringFileInfo\\040403B6\\") + string[0], &size);
+        EXPECT_EQ(string[1], std::wstring(text != NULL ? static_cast<const wchar_t*>(text) : L"(none)"))
+            << Narrow(string[0]);
+    }
+
+    // Every string of the resource, and the file name, in lower case.
+    std::wstring texts(reinterpret_cast<const wchar_t*>(info.data()),
+                       *reinterpret_cast<const WORD*>(info.data()) / sizeof(wchar_t));
+    texts += L"|" + g_programPath.substr(g_programPath.find_last_of(L"\\") + 1);
+    std::transform(texts.begin(), texts.end(), texts.begin(),
+                   [](wchar_t c) { return static_cast<wchar_t>(towlower(c)); });
+    for (const wchar_t* word : kInstallerWords)
+        EXPECT_EQ(std::wstring::npos, texts.find(word)) << Narrow(word);
 }
 
 }  // namespace
