@@ -2,7 +2,7 @@
 # both install what is missing and build first.
 MAKEFLAGS += --no-print-directory
 
-.PHONY: setup build analyze run test docs bench fuzz mutants clean
+.PHONY: setup build analyze run test dist docs bench fuzz mutants clean
 
 setup:
 	@bash tools/setup.sh
@@ -18,6 +18,10 @@ analyze: build
 
 test: analyze
 	@bash tools/run-tests.sh
+
+# The release archive for players, from the product alone.
+dist: setup
+	@bash tools/dist.sh
 
 # Refreshes docs/fault-matrix.md from a run of the fault cases, the product's
 # where this host runs it under Wine.
@@ -35,7 +39,7 @@ fuzz: build
 	@bash tools/fuzz.sh $(FUZZ_SECONDS)
 
 clean:
-	rm -rf build
+	rm -rf build dist
 
 # Plants each fault of tools/mutants.txt alone and runs the quick loop on it.
 mutants: build
