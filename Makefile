@@ -10,13 +10,14 @@ setup:
 build: setup
 	@bash tools/build.sh
 
-run: build
+run: setup
+	@bash tools/build.sh run
 	@bash tools/run-demo.sh
 
 analyze: build
 	@bash tools/analyze.sh
 
-test: analyze
+test: build
 	@bash tools/run-tests.sh
 
 # The release archive for players, from the product alone.

@@ -6,17 +6,28 @@ cd "$(dirname "$0")/.."
 
 # Each file with the compile commands of the build that compiles it: the
 # Windows sources the clang build's, the unit tests and fuzzers the native
-# build's. One file a process, as many at once as there are cores. clang-tidy
-# counts the warnings it suppressed in system headers; the counts are no finding.
-with_database() {
-  local database=$1
+# build's. A file that passed is checked again only once it, a header of the
+# project's, its build's compile commands or the rules have changed: its
+# stamp in build/analysis names all of them. One file a process, as many at
+# once as there are cores. clang-tidy counts the warnings it suppressed in
+# system headers; the counts are no finding.
+stamps=build/analysis
+mkdir -p "$stamps"
+headers=$(cat .clang-tidy app/*.h settings/*.h dialog/*.h resources/*.h tests/*.h tests/e2e/*.h | sha256sum)
+unchecked() {
+  local database=$1 commands stamp
+  commands=$(sha256sum <"$database/compile_commands.json")
   shift
-  for file in "$@"; do printf '%s\0%s\0' "$database" "$file"; done
+  for file in "$@"; do
+    stamp=$stamps/$({ echo "$headers $commands"; cat "$file"; } | sha256sum | cut -c1-32)
+    [ -e "$stamp" ] || printf '%s\0%s\0%s\0' "$database" "$file" "$stamp"
+  done
 }
 {
-  with_database build/clang app/*.cpp settings/*.cpp dialog/*.cpp tools/wait_for_window.cpp
-  with_database build/native tests/unit/*.cpp fuzz/*.cpp
-} | xargs -0 -P "$(nproc)" -n 2 clang-tidy --quiet -p 2> >(sed -E '/^[0-9]+ warnings? generated\.$/d' >&2)
+  unchecked build/clang app/*.cpp settings/*.cpp dialog/*.cpp tools/wait_for_window.cpp
+  unchecked build/native tests/unit/*.cpp fuzz/*.cpp
+} | xargs -0 -r -P "$(nproc)" -n 3 sh -c 'clang-tidy --quiet -p "$1" "$2" && touch "$3"' clang-tidy \
+  2> >(sed -E '/^[0-9]+ warnings? generated\.$/d' >&2)
 echo "clang-tidy: no findings"
 
 # Newer cppcheck notes where it limited its analysis; that is no finding.

@@ -1,24 +1,41 @@
 #!/usr/bin/env bash
-# Configures and builds every build that `make test` checks, each a preset of
-# CMakePresets.json under build/: the i686 product and its tests, the x86_64
-# build of the same sources, the product again with clang and in MSVC mode,
-# and the unit tests and fuzzers natively under AddressSanitizer and UBSan.
+# build.sh [product|run]: configures and builds every build that `make test` checks,
+# each a preset of CMakePresets.json under build/: the i686 product and its
+# tests, the x86_64 build of the same sources, the product again with clang
+# and in MSVC mode, and the unit tests and fuzzers natively under
+# AddressSanitizer and UBSan. With "product", only the product; with "run",
+# only what `make run` shows: the program of the build it shows and the
+# helper that finds its window.
 # Configuring every time lets a changed flag reach an existing build directory.
 set -euo pipefail
 source "$(dirname "$0")/host.sh"
 cd "$repo_root"
 
-# The MSVC-mode program first, with the emulation root's toolchain, so that
-# the product's build finds it for its tests; where it cannot be made, none is left.
+# The product's build keeps how it runs under Wine, and the MSVC-mode program
+# its tests run, where that one could be made.
+configure_i686() {
+  cmake --preset i686 -DSOUNDCFG_I686_WINE="$(i686_wine)" -DSOUNDCFG_MSVC_EXE="$1" >/dev/null
+}
+
+case ${1:-} in
+  product)
+    configure_i686 "$(configured_value i686 SOUNDCFG_MSVC_EXE)"
+    exec cmake --build build/i686 -j2 --target soundcfg ;;
+  run)
+    configure_i686 "$(configured_value i686 SOUNDCFG_MSVC_EXE)"
+    build=$(basename "$(shown_build)")
+    [ "$build" = i686 ] || cmake --preset "$build" >/dev/null
+    exec cmake --build "build/$build" -j2 --target soundcfg wait_for_window ;;
+esac
+
+msvc_exe=
 if msvc_toolchain; then
   tools/i386-root.sh sh -c 'cmake --preset msvc >/dev/null && cmake --build build/msvc --target soundcfg'
+  msvc_exe=$repo_root/build/msvc/soundcfg.exe
 else
   rm -rf build/msvc
 fi
-
-launcher=
-[ "$(i686_wine)" != emulated ] || launcher=$repo_root/tools/i386-root.sh
-cmake --preset i686 -DSOUNDCFG_WINE_LAUNCHER="$launcher" >/dev/null
+configure_i686 "$msvc_exe"
 for preset in x86_64 clang native; do
   cmake --preset "$preset" >/dev/null
 done

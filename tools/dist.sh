@@ -5,9 +5,9 @@
 # whenever it is packed; a tree with uncommitted changes says so in the name.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-cmake --preset i686 >/dev/null
-cmake --build build/i686 -j2 --target soundcfg
-version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/i686/CMakeCache.txt)
+source tools/host.sh
+bash tools/build.sh product
+version=$(configured_value i686 CMAKE_PROJECT_VERSION)
 git diff --quiet HEAD || version+=-uncommitted
 mkdir -p dist
 python3 tools/pack.py build/i686/soundcfg.exe docs/readme-zh_TW.txt "dist/soundcfg-$version.zip" "$version" \

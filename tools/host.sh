@@ -5,8 +5,8 @@
 #   natively  where the kernel runs 32-bit programs, under Debian's 32-bit Wine;
 #   emulated  where it does not, under the 32-bit Wine of a Debian root that
 #             set-up builds, its i386 code under qemu-user (tools/i386-root.sh);
-# and not at all where neither can be had, or where SOUNDCFG_X86_64_ONLY=1
-# asks for the x86_64 build alone, the quicker loop.
+# and not at all where neither can be had. The build keeps what was decided
+# when it was configured (configured_value), and the tests read it from there.
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 
@@ -52,9 +52,7 @@ private_binfmt_misc() {
 
 # Why the i686 build cannot run under Wine here, or how it can: native or emulated.
 i686_wine() {
-  if [ "${SOUNDCFG_X86_64_ONLY:-}" = 1 ]; then
-    echo "SOUNDCFG_X86_64_ONLY=1 asks for the x86_64 build alone"
-  elif kernel_runs_32bit_code; then
+  if kernel_runs_32bit_code; then
     if [ -x /usr/lib/wine/wine ]; then echo native; else echo "32-bit Wine (wine32:i386) is not installed"; fi
   elif ! private_binfmt_misc; then
     echo "this kernel runs no 32-bit programs, and has no binfmt_misc of a user namespace's own to emulate them"
@@ -66,19 +64,26 @@ i686_wine() {
 }
 
 # The directory of the build that `make run` shows: the product wherever it
-# runs under Wine, natively or emulated, else the x86_64 build.
+# was configured to run under Wine, natively or emulated, else the x86_64 build.
 shown_build() {
-  if [[ $(i686_wine) =~ ^(native|emulated)$ ]]; then echo "$repo_root/build/i686"; else echo "$repo_root/build/x86_64"; fi
+  [[ $(configured_value i686 SOUNDCFG_I686_WINE) =~ ^(native|emulated)$ ]] && echo "$repo_root/build/i686" ||
+    echo "$repo_root/build/x86_64"
 }
 
 # The directory of the build that the benchmark times: the product where it
 # runs natively under Wine, else the x86_64 build, for figures without emulation.
 native_wine_build() {
-  if [ "$(i686_wine)" = native ]; then echo "$repo_root/build/i686"; else echo "$repo_root/build/x86_64"; fi
+  [ "$(configured_value i686 SOUNDCFG_I686_WINE)" = native ] && echo "$repo_root/build/i686" ||
+    echo "$repo_root/build/x86_64"
 }
 
 # Whether the MSVC-mode build of the product can be made here: its toolchain
 # is the emulation root's, entered as tools/i386-root.sh does.
 msvc_toolchain() {
   [ -d "$i386_root" ] && private_binfmt_misc
+}
+
+# configured_value BUILD VARIABLE: what the build in build/BUILD was configured with.
+configured_value() {
+  sed -n "s/^$2:[A-Z]*=//p" "$repo_root/build/$1/CMakeCache.txt" 2>/dev/null
 }

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
-# Runs every test through ctest: each Windows build's Wine tests where this
-# host runs that build under Wine (tools/host.sh), its other tests anyway,
-# then the native unit tests. Nothing stays running or mounted afterwards,
-# even when the run is cut short. A full run (no ctest arguments) also fuzzes
-# for about 20 s.
+# Runs every test through ctest, in three lanes side by side: each Windows
+# build's Wine tests, in a display of its own, where its build was configured
+# to run under Wine (tools/host.sh), and the checks that need no Wine: the
+# product's static checks and the native unit tests, with, in a full run (no
+# ctest arguments), the static analysis and about 20 s of fuzzing. Each lane
+# logs to a file, printed in turn as it ends. Nothing stays running or
+# mounted afterwards, even when the run is cut short.
 set -euo pipefail
 tools=$(cd "$(dirname "$0")" && pwd)
 source "$tools/host.sh"
@@ -21,14 +23,30 @@ in_display() {
   return "$status"
 }
 
-i686=$(i686_wine)
-wine_tests=()
-[ "$i686" = native ] || [ "$i686" = emulated ] || wine_tests=(--label-exclude wine)
-rm -f build/*/fault-matrix.md
+# The checks that need no Wine, at a lower priority: they only take the
+# processor, which the Wine tests' waits for windows must not lack.
+without_wine() {
+  local status=0
+  renice -n 10 -p "$BASHPID" >/dev/null
+  ctest --test-dir build/i686 --output-on-failure --label-exclude wine "$@" || status=1
+  ctest --test-dir build/native --output-on-failure "$@" || status=1
+  if [ $# -eq 0 ]; then
+    bash "$tools/analyze.sh" || status=1
+    bash "$tools/fuzz.sh" 10 || status=1
+  fi
+  return "$status"
+}
+
+# lane NAME COMMAND...: runs COMMAND beside the other lanes, its output in build/NAME-tests.log.
+lanes=()
+lane() {
+  "${@:2}" >"build/$1-tests.log" 2>&1 &
+  lanes+=("$1:$!")
+}
 
 # ctest's fixtures stop each build's Wine session, but ctest goes on through
-# an interrupt. So each build's run gets a process group of its own, which a
-# stop of this script ends whole before it stops the sessions itself.
+# an interrupt. So each lane gets a process group of its own, which a stop of
+# this script ends whole before it stops the sessions itself.
 set -m
 stop_all() {
   for run in $(jobs -p); do kill -- "-$run" 2>/dev/null || true; done
@@ -41,27 +59,25 @@ stop_all() {
 trap stop_all EXIT
 trap 'exit 130' INT TERM
 
-# The two Windows builds side by side, each with its own Wine session and
-# display; the x86_64 build's log follows the product's.
+i686=$(configured_value i686 SOUNDCFG_I686_WINE)
+[ "${SOUNDCFG_X86_64_ONLY:-}" != 1 ] || i686="SOUNDCFG_X86_64_ONLY=1 asks for the x86_64 build alone"
+rm -f build/*/fault-matrix.md
+[[ ! $i686 =~ ^(native|emulated)$ ]] || lane i686 in_display ctest --test-dir build/i686 --output-on-failure -L wine "$@"
+lane x86_64 in_display ctest --test-dir build/x86_64 --output-on-failure "$@"
+lane without-wine without_wine "$@"
 status=0
-in_display ctest --test-dir build/i686 --output-on-failure "${wine_tests[@]}" "$@" &
-i686_run=$!
-in_display ctest --test-dir build/x86_64 --output-on-failure "$@" >build/x86_64/ctest.log 2>&1 &
-x86_64_run=$!
-wait "$i686_run" || status=1
-wait "$x86_64_run" || status=1
-cat build/x86_64/ctest.log
-ctest --test-dir build/native --output-on-failure "$@" || status=1
-if [ $# -eq 0 ]; then
-  bash "$tools/fuzz.sh" 10 || status=1
-fi
+for run in "${lanes[@]}"; do
+  wait "${run#*:}" || status=1
+  cat "build/${run%%:*}-tests.log"
+done
 
 ls build/*/fault-matrix.md 2>/dev/null | sed 's/^/fault matrix: /'
+tested=", and tested with the i686 build"
 case $i686 in
   native) echo "Wine tests ran on the builds: i686, x86_64" ;;
   emulated) echo "Wine tests ran on the builds: i686 (emulated: this kernel runs no 32-bit programs), x86_64" ;;
-  *) echo "Wine tests ran on the builds: x86_64 (not i686: $i686)" ;;
+  *) echo "Wine tests ran on the builds: x86_64 (not i686: $i686)"; tested=": its static checks ran, its Wine tests did not" ;;
 esac
-[ -f build/msvc/soundcfg.exe ] && echo "the MSVC-mode product was built, and tested with the i686 build" ||
+[ -n "$(configured_value i686 SOUNDCFG_MSVC_EXE)" ] && echo "the MSVC-mode product was built$tested" ||
   echo "no MSVC-mode product: it needs the emulation root, which this host could not build or enter"
 exit "$status"

@@ -6,8 +6,9 @@ set -euo pipefail
 source "$1/wine.env"
 tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
+# Without address randomization, as the tests' programs (cmake/mingw-*.cmake).
 wine() {
-  ${SOUNDCFG_WINE_LAUNCHER:+"$SOUNDCFG_WINE_LAUNCHER"} "$WINELOADER" "$@"
+  ${SOUNDCFG_WINE_LAUNCHER:+"$SOUNDCFG_WINE_LAUNCHER"} setarch -R "$WINELOADER" "$@"
 }
 wineserver() {
   ${SOUNDCFG_WINE_LAUNCHER:+"$SOUNDCFG_WINE_LAUNCHER"} "$WINESERVER" "$@"
