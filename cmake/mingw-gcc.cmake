@@ -1,5 +1,5 @@
-# Cross build for Windows with Debian's MinGW-w64 GCC, for the processor that
-# the including toolchain file names.
+# Cross build for Windows with Debian's MinGW-w64 GCC (or, where the including
+# file names them instead, clang), for the processor that that file names.
 # The posix thread model gives GoogleTest the std::mutex it needs; soundcfg
 # itself uses no threads and links the same code with either model.
 set(CMAKE_SYSTEM_NAME Windows)

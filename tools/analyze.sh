@@ -11,22 +11,19 @@ cd "$(dirname "$0")/.."
 # stamp in build/analysis names all of them. One file a process, as many at
 # once as there are cores. clang-tidy counts the warnings it suppressed in
 # system headers; the counts are no finding.
-stamps=build/analysis
-mkdir -p "$stamps"
+mkdir -p build/analysis
 headers=$(cat .clang-tidy app/*.h settings/*.h dialog/*.h resources/*.h tests/*.h tests/e2e/*.h | sha256sum)
 unchecked() {
-  local database=$1 commands stamp
-  commands=$(sha256sum <"$database/compile_commands.json")
-  shift
-  for file in "$@"; do
-    stamp=$stamps/$({ echo "$headers $commands"; cat "$file"; } | sha256sum | cut -c1-32)
-    [ -e "$stamp" ] || printf '%s\0%s\0%s\0' "$database" "$file" "$stamp"
+  local commands stamp
+  commands=$(sha256sum <"$1/compile_commands.json")
+  for file in "${@:2}"; do
+    stamp=build/analysis/$({ echo "$headers $commands"; cat "$file"; } | sha256sum | cut -c1-32)
+    [ -e "$stamp" ] || printf '%s\0%s\0%s\0' "$1" "$file" "$stamp"
   done
 }
-{
-  unchecked build/clang app/*.cpp settings/*.cpp dialog/*.cpp tools/wait_for_window.cpp
-  unchecked build/native tests/unit/*.cpp fuzz/*.cpp
-} | xargs -0 -r -P "$(nproc)" -n 3 sh -c 'clang-tidy --quiet -p "$1" "$2" && touch "$3"' clang-tidy \
+{ unchecked build/clang app/*.cpp settings/*.cpp dialog/*.cpp tools/wait_for_window.cpp
+  unchecked build/native tests/unit/*.cpp fuzz/*.cpp; } |
+  xargs -0 -r -P "$(nproc)" -n 3 sh -c 'clang-tidy --quiet -p "$1" "$2" && touch "$3"' clang-tidy \
   2> >(sed -E '/^[0-9]+ warnings? generated\.$/d' >&2)
 echo "clang-tidy: no findings"
 

@@ -66,15 +66,13 @@ i686_wine() {
 # The directory of the build that `make run` shows: the product wherever it
 # was configured to run under Wine, natively or emulated, else the x86_64 build.
 shown_build() {
-  [[ $(configured_value i686 SOUNDCFG_I686_WINE) =~ ^(native|emulated)$ ]] && echo "$repo_root/build/i686" ||
-    echo "$repo_root/build/x86_64"
+  [[ $(configured_value i686 SOUNDCFG_I686_WINE) =~ ^(native|emulated)$ ]] && echo "$repo_root/build/i686" || echo "$repo_root/build/x86_64"
 }
 
 # The directory of the build that the benchmark times: the product where it
 # runs natively under Wine, else the x86_64 build, for figures without emulation.
 native_wine_build() {
-  [ "$(configured_value i686 SOUNDCFG_I686_WINE)" = native ] && echo "$repo_root/build/i686" ||
-    echo "$repo_root/build/x86_64"
+  [ "$(configured_value i686 SOUNDCFG_I686_WINE)" = native ] && echo "$repo_root/build/i686" || echo "$repo_root/build/x86_64"
 }
 
 # Whether the MSVC-mode build of the product can be made here: its toolchain

@@ -3,9 +3,9 @@
 # build's Wine tests, in a display of its own, where its build was configured
 # to run under Wine (tools/host.sh), and the checks that need no Wine: the
 # product's static checks and the native unit tests, with, in a full run (no
-# ctest arguments), the static analysis and about 20 s of fuzzing. Each lane
-# logs to a file, printed in turn as it ends. Nothing stays running or
-# mounted afterwards, even when the run is cut short.
+# ctest arguments), the static analysis and about 20 s of fuzzing beside
+# them. Each lane logs to a file, printed in turn as it ends. Nothing stays
+# running or mounted afterwards, even when the run is cut short.
 set -euo pipefail
 tools=$(cd "$(dirname "$0")" && pwd)
 source "$tools/host.sh"
@@ -26,19 +26,21 @@ in_display() {
 # The checks that need no Wine, at a lower priority: they only take the
 # processor, which the Wine tests' waits for windows must not lack.
 without_wine() {
-  local status=0
+  local status=0 fuzzing=
   renice -n 10 -p "$BASHPID" >/dev/null
-  ctest --test-dir build/i686 --output-on-failure --label-exclude wine "$@" || status=1
-  ctest --test-dir build/native --output-on-failure "$@" || status=1
   if [ $# -eq 0 ]; then
+    bash "$tools/fuzz.sh" 10 >build/fuzz.log 2>&1 &
+    fuzzing=$!
     bash "$tools/analyze.sh" || status=1
-    bash "$tools/fuzz.sh" 10 || status=1
   fi
+  ctest --test-dir build/i686 --output-on-failure --parallel 2 --label-exclude wine "$@" || status=1
+  ctest --test-dir build/native --output-on-failure "$@" || status=1
+  [ -z "$fuzzing" ] || { wait "$fuzzing" || status=1; cat build/fuzz.log; }
   return "$status"
 }
 
-# lane NAME COMMAND...: runs COMMAND beside the other lanes, its output in build/NAME-tests.log.
-lanes=()
+# lane NAME COMMAND...: runs COMMAND beside the other lanes (listed in
+# lanes), its output in build/NAME-tests.log.
 lane() {
   "${@:2}" >"build/$1-tests.log" 2>&1 &
   lanes+=("$1:$!")

@@ -29,10 +29,6 @@ if private_binfmt_misc; then
   [ -d "$i386_root" ] || need_i386_root=yes
 fi
 
-installed() {
-  dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q 'ok installed'
-}
-
 # The first line of apt's output that says what went wrong.
 apt_reason() {
   grep -m1 -E 'Depends:|^E:' <<<"$1" | sed -E 's/^ +//'
@@ -40,12 +36,10 @@ apt_reason() {
 
 missing=()
 for package in "${packages[@]}"; do
-  installed "$package" || missing+=("$package")
+  dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
 done
 add_i386=
-if [ -n "$wine32" ] && ! dpkg --print-foreign-architectures | grep -qx i386; then
-  add_i386=yes
-fi
+[ -z "$wine32" ] || dpkg --print-foreign-architectures | grep -qx i386 || add_i386=yes
 # The message texts are Big5: Wine takes code page 950 from this locale.
 need_locale=
 locale -a 2>/dev/null | grep -qix 'zh_TW.utf8' || need_locale=yes
@@ -83,10 +77,7 @@ if [ ${#missing[@]} -gt 0 ]; then
       "going on with the lists that arrived"
   fi
 
-  base=()
-  for package in "${missing[@]}"; do
-    [ "$package" = wine32:i386 ] || base+=("$package")
-  done
+  mapfile -t base < <(printf '%s\n' "${missing[@]}" | grep -vx 'wine32:i386')
   if [ ${#base[@]} -gt 0 ] &&
      ! log=$(as_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${base[@]}" 2>&1); then
     echo "setup: could not install ${base[*]}: $(apt_reason "$log")" >&2

@@ -4,7 +4,6 @@
 # it. Sourced with BUILD_DIR alone, it gives a script that build's Wine.
 set -euo pipefail
 source "$1/wine.env"
-tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 
 # Without address randomization, as the tests' programs (cmake/mingw-*.cmake).
 wine() {
@@ -23,7 +22,7 @@ start_session() {
     echo "making the Wine prefix $WINEPREFIX ($(wine --version))"
     rm -rf "$WINEPREFIX" "$SOUNDCFG_UNPRIVILEGED_PREFIX"
     wine wineboot.exe -i >/dev/null 2>&1
-    iconv -f UTF-8 -t UTF-16 "$tools/wine-prefix.reg" >"$WINEPREFIX/drive_c/soundcfg.reg"
+    iconv -f UTF-8 -t UTF-16 "$(dirname "${BASH_SOURCE[0]}")/wine-prefix.reg" >"$WINEPREFIX/drive_c/soundcfg.reg"
     wine regedit.exe /S 'C:\soundcfg.reg' >/dev/null 2>&1
     wineserver -w
     cp -al "$WINEPREFIX" "$SOUNDCFG_UNPRIVILEGED_PREFIX"
