@@ -16,10 +16,8 @@ packages=(
   xvfb xauth xdotool imagemagick strace
   locales fonts-wqy-microhei
 )
-wine32=
 need_i386_root=
 if [ "${SOUNDCFG_X86_64_ONLY:-}" != 1 ] && kernel_runs_32bit_code; then
-  wine32=yes
   packages+=(wine32:i386)
 fi
 # The emulation root also holds the MSVC-mode toolchain, so every host that
@@ -38,8 +36,9 @@ missing=()
 for package in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'ok installed' || missing+=("$package")
 done
+# 32-bit Wine comes from the i386 architecture's packages.
 add_i386=
-[ -z "$wine32" ] || dpkg --print-foreign-architectures | grep -qx i386 || add_i386=yes
+[[ " ${missing[*]} " != *" wine32:i386 "* ]] || dpkg --print-foreign-architectures | grep -qx i386 || add_i386=yes
 # The message texts are Big5: Wine takes code page 950 from this locale.
 need_locale=
 locale -a 2>/dev/null | grep -qix 'zh_TW.utf8' || need_locale=yes
