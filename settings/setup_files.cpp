@@ -49,12 +49,17 @@ bool FormatSaveFailureMessage(const SaveReport& report, const SetupFilePaths& pa
                               char* text, size_t size)
 {
     text[0] = '\0';
-    if (report.pyma != kNotSaved && report.pym2 != kNotSaved)
+    // One missing sub-directory is skipped in silence; with both missing, OK
+    // saved nothing at all, and the player must not take it for a save.
+    bool nothingSaved = report.pyma == kNoDirectory && report.pym2 == kNoDirectory;
+    bool namePyma = report.pyma == kNotSaved || nothingSaved;
+    bool namePym2 = report.pym2 == kNotSaved || nothingSaved;
+    if (!namePyma && !namePym2)
         return false;
     AppendLine(text, size, kSaveFailedText);
-    if (report.pyma == kNotSaved)
+    if (namePyma)
         AppendLine(text, size, paths.pyma);
-    if (report.pym2 == kNotSaved)
+    if (namePym2)
         AppendLine(text, size, paths.pym2);
     return true;
 }

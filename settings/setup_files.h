@@ -17,7 +17,7 @@ struct SetupFilePaths {
 
 enum SaveOutcome {
     kSaved,
-    kNoDirectory,  // the game is not installed there: nothing to tell the player
+    kNoDirectory,  // its sub-directory is missing: told only when the other's is too
     kNotSaved,     // opening, writing or closing failed
 };
 
@@ -32,8 +32,9 @@ SaveReport WriteSetupFiles(const SettingsRecord& record, const SetupFilePaths& p
 // Room for the intro line and both paths, each on a line of its own.
 const size_t kSaveFailureMessageSize = 640;
 
-// Fills `text` with the message that names every file left unsaved; returns
-// false, leaving `text` empty, when there is nothing to tell the player.
+// Fills `text` with the message that names every file left unsaved, or both
+// files when neither sub-directory exists; returns false, leaving `text`
+// empty, when there is nothing to tell the player.
 bool FormatSaveFailureMessage(const SaveReport& report, const SetupFilePaths& paths,
                               char* text, size_t size);
 

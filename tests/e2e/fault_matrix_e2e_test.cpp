@@ -145,12 +145,20 @@ TEST_F(FaultMatrix, LongerOldFilesAreTruncatedToTheRecord)
     Check(Outcome(), Run());
 }
 
-TEST_F(FaultMatrix, MissingPym2DirectoryIsSkippedSilently)
+TEST_F(FaultMatrix, MissingSubDirectoryIsSkippedSilentlyUnlessBothAre)
 {
     RemoveTree(files_ + L"\\pym2");
     Outcome expected;
     expected.pym2 = kAbsent;
-    Check(expected, Run());
+    expected.note = "pym2 missing";
+    Check(expected, Run([](HWND, Outcome& seen) { seen.note = "pym2 missing"; }));
+
+    // With both missing, OK saved nothing at all, and says so.
+    RemoveTree(files_ + L"\\pyma");
+    expected.pyma = kAbsent;
+    expected.message = kSaveFailed + L" / <dir>\\pyma\\setup.sav / <dir>\\pym2\\setup.sav";
+    expected.note = "both missing";
+    Check(expected, Run([](HWND, Outcome& seen) { seen.note = "both missing"; }));
 }
 
 TEST_F(FaultMatrix, Pym2HeldOpenWithoutSharingIsNamedInAMessage)

@@ -117,6 +117,12 @@ TEST(SaveFailureMessage, NamesEveryUnsavedFileOnItsOwnLine)
     SaveReport pymaOnly = {kNotSaved, kNoDirectory};
     ASSERT_TRUE(FormatSaveFailureMessage(pymaOnly, paths, message, sizeof message));
     EXPECT_EQ(std::string(kSaveFailedText) + "\nD:\\GAME\\pyma\\setup.sav", message);
+
+    // Neither sub-directory: OK saved nothing at all, so both are named.
+    SaveReport neither = {kNoDirectory, kNoDirectory};
+    ASSERT_TRUE(FormatSaveFailureMessage(neither, paths, message, sizeof message));
+    EXPECT_EQ(std::string(kSaveFailedText) + "\nD:\\GAME\\pyma\\setup.sav\nD:\\GAME\\pym2\\setup.sav",
+              message);
 }
 
 TEST(SaveFailureMessage, LongestPathsFitTheMessage)
