@@ -12,14 +12,15 @@ build: setup
 
 run: setup
 	@bash tools/build.sh run
-	@bash tools/run-demo.sh
+	@bash tools/demo.sh
 
 test: build
 	@bash tools/run-tests.sh
 
 # The release archive for players, from the product alone.
 dist: setup
-	@bash tools/dist.sh
+	@bash tools/build.sh product
+	@bash tools/dist.sh build/i686/soundcfg.exe
 
 # Refreshes docs/fault-matrix.md from a run of the fault cases, the product's
 # where this host runs it under Wine.

@@ -9,9 +9,7 @@ tools=$(cd "$(dirname "$0")" && pwd)
 source "$tools/host.sh"
 build=$(native_wine_build)
 
-if [ -z "${SOUNDCFG_IN_XVFB:-}" ]; then
-  SOUNDCFG_IN_XVFB=1 exec xvfb-run -a -s "-screen 0 1024x768x24" "$0" "$@"
-fi
+[ -n "${SOUNDCFG_IN_DISPLAY:-}" ] || SOUNDCFG_IN_DISPLAY=1 exec "$tools/wine.sh" --display "$0" "$@"
 source "$tools/wine-session.sh" "$build"
 start_session
 trap stop_session EXIT
@@ -37,7 +35,7 @@ echo "executable size: soundcfg $program_size bytes, floor $floor_size bytes," \
 # tree of one run catches every write that reaches the setup files.
 trace=$build/bench-strace.txt
 rm -f "$install/pyma/setup.sav" "$install/pym2/setup.sav"
-strace -f -qq -y -e trace=write,pwrite64,writev,pwritev -o "$trace" "$WINELOADER" "$build/soundcfg.exe" &
+strace -f -qq -y -e trace=write,pwrite64,writev,pwritev -o "$trace" "$tools/wine.sh" "$build/soundcfg.exe" &
 program=$!
 wine "$build/wait_for_window.exe" "Orvanta設定程式" >/dev/null
 press_ok_until_exit "$program"

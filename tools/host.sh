@@ -9,6 +9,7 @@
 # when it was configured (configured_value), and the tests read it from there.
 
 repo_root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+source "$repo_root/tools/wine.sh"
 
 # The emulation root, Debian 13: its qemu-user (10) runs Wine well, where
 # Debian 12's reserves Wine's address space for a minute at every start; its
@@ -50,16 +51,21 @@ private_binfmt_misc() {
     echo ":probe:M::soundcfg::/bin/false:" >/proc/sys/fs/binfmt_misc/register' 2>/dev/null
 }
 
+# Why the i686 build is emulated, where it is: the kernel, or the switch that
+# forces emulation where the kernel would run it natively, so that any host
+# can try that path.
+emulation_reason() { kernel_runs_32bit_code && echo "forced by SOUNDCFG_EMULATE_I686=1" || echo "this kernel runs no 32-bit programs"; }
+
 # Why the i686 build cannot run under Wine here, or how it can: native or emulated.
 i686_wine() {
-  if kernel_runs_32bit_code; then
-    if [ -x /usr/lib/wine/wine ]; then echo native; else echo "32-bit Wine (wine32:i386) is not installed"; fi
+  if kernel_runs_32bit_code && [ "${SOUNDCFG_EMULATE_I686:-}" != 1 ]; then
+    if [ -x "$wine32_loader" ]; then echo native; else echo "32-bit Wine (wine32:i386) is not installed"; fi
   elif ! private_binfmt_misc; then
-    echo "this kernel runs no 32-bit programs, and has no binfmt_misc of a user namespace's own to emulate them"
+    echo "$(emulation_reason), and this kernel has no binfmt_misc of a user namespace's own to emulate it"
   elif [ -d "$i386_root" ]; then
     echo emulated
   else
-    echo "this kernel runs no 32-bit programs, and set-up could not build the emulation root $i386_root"
+    echo "$(emulation_reason), and set-up could not build the emulation root $i386_root"
   fi
 }
 
@@ -77,9 +83,7 @@ native_wine_build() {
 
 # Whether the MSVC-mode build of the product can be made here: its toolchain
 # is the emulation root's, entered as tools/i386-root.sh does.
-msvc_toolchain() {
-  [ -d "$i386_root" ] && private_binfmt_misc
-}
+msvc_toolchain() { [ -d "$i386_root" ] && private_binfmt_misc; }
 
 # configured_value BUILD VARIABLE: what the build in build/BUILD was configured with.
 configured_value() {

@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """`make mutants`: plants each fault of tools/mutants.txt alone, builds, runs the quick loop (the x86_64 Wine
-tests, the i686 static checks) to its first failure and restores the source, whatever happens."""
+tests, the i686 static checks) to its first failure and restores the source, whatever happens. With --check, it
+only names the faults whose text is no longer in their file exactly once, as make test does."""
 import os, re, shutil, signal, subprocess, sys
 from pathlib import Path
 
@@ -36,23 +37,32 @@ def stop(signum, _frame):
         child.send_signal(signal.SIGTERM)
     raise KeyboardInterrupt
 
+def parse(fault):
+    """(path, text, replacement, why it is equivalent or "") of a line of tools/mutants.txt."""
+    change, _, equivalent = fault.partition("  # equivalent: ")
+    path, change = change.split(": ", 1)
+    find, replace = (part.replace("\\n", "\n") for part in change.split(" =>"))
+    return path, find, replace[1:], equivalent
+
 def main():
+    faults = [line for line in (root / "tools" / "mutants.txt").read_text("utf-8").splitlines()
+              if line.strip() and not line.startswith("#")]
+    stale = [f"tools/mutants.txt, fault {number}: its text is not in {path} exactly once: {fault}"
+             for number, fault in enumerate(faults, 1) for path, find, _, _ in [parse(fault)]
+             if (root / path).read_text("utf-8").count(find) != 1]
+    if stale or "--check" in sys.argv:
+        print("\n".join(stale) or f"each of the {len(faults)} faults finds its text exactly once")
+        return 1 if stale else 0
     shutil.rmtree(logs, ignore_errors=True)
     logs.mkdir(parents=True)
     if check(logs / "baseline.log") != "passed":
         return "the unchanged sources fail the quick loop: see build/mutants/baseline.log"
-    faults = [line for line in (root / "tools" / "mutants.txt").read_text("utf-8").splitlines()
-              if line.strip() and not line.startswith("#")]
     score = dict.fromkeys(["killed", "equivalent", "SURVIVED", "NOT BUILT"], 0)
     for number, fault in enumerate(faults, 1):
-        change, _, equivalent = fault.partition("  # equivalent: ")
-        path, change = change.split(": ", 1)
-        find, replace = (part.replace("\\n", "\n") for part in change.split(" =>"))
+        path, find, replace, equivalent = parse(fault)
         source = (root / path).read_bytes()
-        if source.decode("utf-8").count(find) != 1:
-            return f"tools/mutants.txt, fault {number}: its text is not in {path} exactly once"
         try:
-            (root / path).write_bytes(source.decode("utf-8").replace(find, replace[1:]).encode("utf-8"))
+            (root / path).write_bytes(source.decode("utf-8").replace(find, replace).encode("utf-8"))
             seen = check(logs / f"{number:03}.log")
         finally:
             (root / path).write_bytes(source)

@@ -11,18 +11,6 @@ tools=$(cd "$(dirname "$0")" && pwd)
 source "$tools/host.sh"
 cd "$repo_root"
 
-# Runs a command in a virtual display of its own. Xvfb picks a free display
-# number itself, so that two started side by side do not race for one.
-in_display() {
-  local numbers display xvfb status=0
-  exec {numbers}< <(exec Xvfb -displayfd 1 -nolisten tcp -screen 0 1024x768x24 2>/dev/null)
-  xvfb=$!
-  read -r display <&"$numbers"
-  DISPLAY=:$display "$@" || status=$?
-  kill "$xvfb"
-  return "$status"
-}
-
 # The checks that need no Wine, at a lower priority: they only take the
 # processor, which the Wine tests' waits for windows must not lack.
 without_wine() {
@@ -74,12 +62,13 @@ for run in "${lanes[@]}"; do
 done
 
 ls build/*/fault-matrix.md 2>/dev/null | sed 's/^/fault matrix: /'
-tested=", and tested with the i686 build"
-case $i686 in
-  native) echo "Wine tests ran on the builds: i686, x86_64" ;;
-  emulated) echo "Wine tests ran on the builds: i686 (emulated: this kernel runs no 32-bit programs), x86_64" ;;
-  *) echo "Wine tests ran on the builds: x86_64 (not i686: $i686)"; tested=": its static checks ran, its Wine tests did not" ;;
-esac
+[[ $i686 =~ ^(native|emulated)$ ]] && tested=", and tested with the i686 build" ||
+  tested=": its static checks ran, its Wine tests did not"
 [ -n "$(configured_value i686 SOUNDCFG_MSVC_EXE)" ] && echo "the MSVC-mode product was built$tested" ||
   echo "no MSVC-mode product: it needs the emulation root, which this host could not build or enter"
+case $i686 in
+  native) echo "Wine tests ran on the builds: i686, x86_64" ;;
+  emulated) echo "Wine tests ran on the builds: i686 (emulated: $(emulation_reason)), x86_64" ;;
+  *) echo "Wine tests ran on the builds: x86_64 (not i686: $i686)" ;;
+esac
 exit "$status"

@@ -13,13 +13,11 @@ packages=(
   cmake make g++ googletest python3
   g++-mingw-w64-i686 g++-mingw-w64-x86-64 clang clang-tidy cppcheck libclang-rt-dev
   wine wine64
-  xvfb xauth xdotool imagemagick strace
+  xvfb xdotool imagemagick strace
   locales fonts-wqy-microhei
 )
 need_i386_root=
-if [ "${SOUNDCFG_X86_64_ONLY:-}" != 1 ] && kernel_runs_32bit_code; then
-  packages+=(wine32:i386)
-fi
+[ "${SOUNDCFG_X86_64_ONLY:-}" = 1 ] || ! kernel_runs_32bit_code || packages+=(wine32:i386)
 # The emulation root also holds the MSVC-mode toolchain, so every host that
 # can enter it gets one.
 if private_binfmt_misc; then

@@ -2,12 +2,16 @@
 // prints its frame as WIDTHxHEIGHT+X+Y and exits 0; exits 1 if it never shows.
 // Lets scripts act on a window once it is up.
 #include <windows.h>
+#include <shellapi.h>
 
 #include <stdio.h>
 
-int wmain(int argc, wchar_t** argv)
+int main()
 {
-    if (argc != 2) {
+    // The caption in UTF-16, whatever the code page.
+    int argc = 0;
+    wchar_t** argv = CommandLineToArgvW(GetCommandLineW(), &argc);
+    if (argv == NULL || argc != 2) {
         fprintf(stderr, "usage: wait_for_window CAPTION\n");
         return 2;
     }

@@ -1,33 +1,32 @@
 #!/usr/bin/env bash
 # wine-session.sh BUILD_DIR start|stop: starts the Wine session the Windows
 # programs of that build run in, making its prefix first if need be, and stops
-# it. Sourced with BUILD_DIR alone, it gives a script that build's Wine.
+# it. Sourced with BUILD_DIR alone, it gives a script that build's Wine
+# (tools/wine.sh).
 set -euo pipefail
+tools=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 source "$1/wine.env"
+source "$tools/wine.sh"
 
-# Without address randomization, as the tests' programs (cmake/mingw-*.cmake).
-wine() {
-  ${SOUNDCFG_WINE_LAUNCHER:+"$SOUNDCFG_WINE_LAUNCHER"} setarch -R "$WINELOADER" "$@"
-}
-wineserver() {
-  ${SOUNDCFG_WINE_LAUNCHER:+"$SOUNDCFG_WINE_LAUNCHER"} "$WINESERVER" "$@"
-}
-
-# The prefix is ready once its settings are in; a run stopped before that
-# makes it anew. The permission cases get a copy of their own, of links to
-# the same files: a prefix names its server, and theirs must run without
-# privileges, as they do. Wine replaces a registry file rather than rewrite it.
+# The prefix is ready once its settings are in, and is made anew when they or
+# Wine change: its stamp names both. The permission cases get a copy of their
+# own, of links to the same files: a prefix names its server, and theirs must
+# run without privileges, as they do. Wine replaces a registry file rather
+# than rewrite it.
 start_session() {
-  if [ ! -f "$WINEPREFIX/.soundcfg-ready" ]; then
+  local settings stamp
+  settings=$(sed "s/@DESKTOP@/$desktop/" "$tools/wine-prefix.reg")
+  stamp=$({ wine --version; echo "$settings"; } | sha256sum)
+  if [ "$(cat "$WINEPREFIX/.soundcfg-ready" 2>/dev/null)" != "$stamp" ]; then
     echo "making the Wine prefix $WINEPREFIX ($(wine --version))"
     rm -rf "$WINEPREFIX" "$SOUNDCFG_UNPRIVILEGED_PREFIX"
     wine wineboot.exe -i >/dev/null 2>&1
-    iconv -f UTF-8 -t UTF-16 "$(dirname "${BASH_SOURCE[0]}")/wine-prefix.reg" >"$WINEPREFIX/drive_c/soundcfg.reg"
+    iconv -f UTF-8 -t UTF-16 <<<"$settings" >"$WINEPREFIX/drive_c/soundcfg.reg"
     wine regedit.exe /S 'C:\soundcfg.reg' >/dev/null 2>&1
     wineserver -w
     cp -al "$WINEPREFIX" "$SOUNDCFG_UNPRIVILEGED_PREFIX"
     rm -f "$SOUNDCFG_UNPRIVILEGED_PREFIX/wineserver"
-    touch "$WINEPREFIX/.soundcfg-ready"
+    echo "$stamp" >"$WINEPREFIX/.soundcfg-ready"
   fi
   # A server left by a run cut short goes first. Wine's services start now,
   # with nowhere to write: started later by a test, they would keep its
