@@ -1,6 +1,7 @@
 #!/usr/bin/env python3
 """dist_test.py PRODUCT VERSION: packs the release archive in a temporary directory and checks it; packs it again
-elsewhere, from copies of the inputs with other times, and expects the same bytes."""
+elsewhere, from copies of the inputs with other times, and expects the same bytes; and has make dist's script pack
+it in a scratch repository of its own files, committed, then changed, and expects the second name to say so."""
 import codecs, os, re, shutil, subprocess, sys, tempfile, zipfile
 from pathlib import Path
 
@@ -30,6 +31,9 @@ with tempfile.TemporaryDirectory() as scratch:
     check((out / "soundcfg.exe").read_bytes() == product.read_bytes(), "the product is not the build's")
     check(subprocess.run(["sha256sum", "--check", "--strict", "SHA256SUMS"], cwd=out).returncode == 0,
           "SHA256SUMS does not check")
+    # The one format that every common checker reads: lower-case hex, two spaces, the name, LF.
+    sums = (out / "SHA256SUMS").read_bytes()
+    check(re.fullmatch(rb"[0-9a-f]{64}  soundcfg\.exe\n[0-9a-f]{64}  readme\.txt\n", sums), f"SHA256SUMS reads {sums}")
     readme = (out / "readme.txt").read_bytes()
     text = (source / "docs/readme-zh_TW.txt").read_text("utf-8").replace("@VERSION@", version).replace("\n", "\r\n")
     # Also no byte-order mark: the source has none.
@@ -46,6 +50,22 @@ with tempfile.TemporaryDirectory() as scratch:
         os.utime(copy, (1000000000, 1000000000))
     check(pack(elsewhere / product.name, elsewhere / "readme-zh_TW.txt", elsewhere) == first,
           "packed again elsewhere, from the same inputs, the archive differs")
+
+    # make dist's own script, in a repository of the files it reads: its archive's name tells a changed tree.
+    tree = Path(scratch, "tree")
+    for name in ("tools/dist.sh", "tools/pack.py", "docs/readme-zh_TW.txt"):
+        (tree / name).parent.mkdir(parents=True, exist_ok=True)
+        shutil.copy(source / name, tree / name)
+    git = ["git", "-C", tree, "-c", "user.name=soundcfg", "-c", "user.email=soundcfg@localhost"]
+    for command in (["init", "-q"], ["add", "."], ["commit", "-qm", "release"]):
+        subprocess.run(git + command, check=True)
+    for change in ("", "changed\n"):
+        with open(tree / "docs/readme-zh_TW.txt", "a", encoding="utf-8") as file:
+            file.write(change)
+        subprocess.run(git + ["add", "."], check=True)  # staged is still uncommitted
+        subprocess.run(["bash", tree / "tools/dist.sh", product], check=True, stdout=subprocess.DEVNULL)
+    names = sorted(path.name for path in (tree / "dist").glob("*.zip"))
+    check(names == [f"soundcfg-{version}-uncommitted.zip", f"soundcfg-{version}.zip"], f"make dist named {names}")
 
 print("\n".join(f"FAIL: {failure}" for failure in failures) or "the release archive holds what it must, twice the same")
 sys.exit(1 if failures else 0)

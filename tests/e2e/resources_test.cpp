@@ -2,6 +2,7 @@
 #include "driver.h"
 
 #include <string.h>
+#include <wchar.h>
 #include <wctype.h>
 
 #include <algorithm>
@@ -256,9 +257,14 @@ TEST_F(Resources, VersionNamesTheProgramWithoutAnInstallerWord)
     EXPECT_EQ(std::vector<WORD>({kTraditionalChinese, 950}), std::vector<WORD>(translation, translation + 2));
     const VS_FIXEDFILEINFO* fixed = static_cast<const VS_FIXEDFILEINFO*>(query(L"\\", &size));
     ASSERT_NE(nullptr, fixed);
-    const DWORD kVersion = MAKELONG(SOUNDCFG_VERSION_MINOR, SOUNDCFG_VERSION_MAJOR);
-    EXPECT_EQ(std::vector<DWORD>({kVersion, MAKELONG(0, SOUNDCFG_VERSION_PATCH), kVersion}),
-              std::vector<DWORD>({fixed->dwFileVersionMS, fixed->dwFileVersionLS, fixed->dwProductVersionMS}));
+    // The numbers that Explorer shows say what the version text says.
+    const wchar_t* version = static_cast<const wchar_t*>(query(L"\\StringFileInfo\\040403B6\\FileVersion", &size));
+    unsigned major = 0, minor = 0, patch = 0;
+    ASSERT_TRUE(version != NULL && swscanf(version, L"%u.%u.%u", &major, &minor, &patch) == 3);
+    const DWORD kHigh = MAKELONG(minor, major), kLow = MAKELONG(0, patch);
+    EXPECT_EQ(std::vector<DWORD>({kHigh, kLow, kHigh, kLow}),
+              std::vector<DWORD>({fixed->dwFileVersionMS, fixed->dwFileVersionLS, fixed->dwProductVersionMS,
+                                  fixed->dwProductVersionLS}));
     const wchar_t* const kStrings[][2] = {
         {L"FileDescription", kDialogCaption}, {L"FileVersion", L"" SOUNDCFG_VERSION_TEXT},
         {L"InternalName", L"soundcfg"}, {L"OriginalFilename", L"soundcfg.exe"},
