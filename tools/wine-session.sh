@@ -14,11 +14,12 @@ source "$tools/wine.sh"
 # run without privileges, as they do. Wine replaces a registry file rather
 # than rewrite it.
 start_session() {
-  local settings stamp
+  local settings version stamp
   settings=$(sed "s/@DESKTOP@/$desktop/" "$tools/wine-prefix.reg")
-  stamp=$({ wine --version; echo "$settings"; } | sha256sum)
+  version=$(wine --version)
+  stamp=$(echo "$version $settings" | sha256sum)
   if [ "$(cat "$WINEPREFIX/.soundcfg-ready" 2>/dev/null)" != "$stamp" ]; then
-    echo "making the Wine prefix $WINEPREFIX ($(wine --version))"
+    echo "making the Wine prefix $WINEPREFIX ($version)"
     rm -rf "$WINEPREFIX" "$SOUNDCFG_UNPRIVILEGED_PREFIX"
     wine wineboot.exe -i >/dev/null 2>&1
     iconv -f UTF-8 -t UTF-16 <<<"$settings" >"$WINEPREFIX/drive_c/soundcfg.reg"
